@@ -1,0 +1,48 @@
+#pragma once
+
+// The profile-file calls GetPrivateProfileStringA and WritePrivateProfileStringA,
+// one method for each way the program calls them. Files, sections, keys and
+// values are UTF-8 here. Section and key names compare without regard to case.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace tovra::platform {
+
+class ProfileFiles {
+public:
+    virtual ~ProfileFiles() = default;
+
+    /// GetPrivateProfileStringA with a section and a key: the key's value
+    /// (trimmed, balanced quotes removed), or defaultValue when the file,
+    /// section or key is missing. At most bufferSize - 1 bytes come back, as
+    /// from a buffer of bufferSize bytes.
+    virtual std::string readString(const std::string& file, const std::string& section,
+                                   const std::string& key, const std::string& defaultValue,
+                                   std::size_t bufferSize) = 0;
+
+    /// GetPrivateProfileStringA with a null key: every key name of the section
+    /// in file order, in full (never cut at a buffer size).
+    virtual std::vector<std::string> readKeys(const std::string& file,
+                                              const std::string& section) = 0;
+
+    /// GetPrivateProfileStringA with a null section: every section name in
+    /// file order, in full.
+    virtual std::vector<std::string> readSections(const std::string& file) = 0;
+
+    /// WritePrivateProfileStringA with a key and a value. False when the
+    /// system refuses the write.
+    virtual bool writeString(const std::string& file, const std::string& section,
+                             const std::string& key, const std::string& value) = 0;
+
+    /// WritePrivateProfileStringA with a null value: removes the key's line.
+    virtual bool deleteKey(const std::string& file, const std::string& section,
+                           const std::string& key) = 0;
+
+    /// WritePrivateProfileStringA with a null key and value: removes the
+    /// section with all its keys.
+    virtual bool eraseSection(const std::string& file, const std::string& section) = 0;
+};
+
+} // namespace tovra::platform
