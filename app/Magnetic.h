@@ -30,8 +30,6 @@ public:
     /// gets mouse tracking, since the magnet looks at every move over it.
     TMagnetic(QWidget* owner, platform::DesktopWindows& windows, platform::Screen& screen);
     ~TMagnetic() override;
-    TMagnetic(const TMagnetic&) = delete;
-    TMagnetic& operator=(const TMagnetic&) = delete;
 
     /// The rules and the properties (Active, CanResize, MagOption, MagEffect).
     [[nodiscard]] magnet::MagnetCore& core() { return core_; }

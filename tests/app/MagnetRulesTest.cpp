@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace tovra::magnet {
@@ -83,6 +84,10 @@ struct SnapCase {
     std::int32_t effect = 10;
     Size owner = {312, 237};
 };
+
+void PrintTo(const SnapCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Snap : public MagnetFixture, public ::testing::WithParamInterface<SnapCase> {};
 
@@ -249,6 +254,10 @@ struct HitCase {
     std::optional<int> expected;
 };
 
+void PrintTo(const HitCase& c, std::ostream* os) {
+    *os << '(' << c.client.x << ", " << c.client.y << ')';
+}
+
 class HitTestGrid : public MagnetFixture, public ::testing::WithParamInterface<HitCase> {};
 
 TEST_P(HitTestGrid, BordersAreFivePixelsCornersFirst) {
@@ -281,6 +290,10 @@ struct ResizeCase {
     Point delta;
     Rect expected;
 };
+
+void PrintTo(const ResizeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Resize : public ::testing::TestWithParam<ResizeCase> {};
 
