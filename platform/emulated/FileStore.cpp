@@ -51,9 +51,11 @@ int openTemporary(const std::filesystem::path& target, unsigned mode, std::strin
 {
     static thread_local std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < 16; ++attempt) {
-        name = (target.parent_path() /
-                ("." + target.filename().string() + ".tmp-" + std::to_string(random())))
-                   .string();
+        std::string leaf = ".";
+        leaf += target.filename().string();
+        leaf += ".tmp-";
+        leaf += std::to_string(random());
+        name = (target.parent_path() / leaf).string();
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
