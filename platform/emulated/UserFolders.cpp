@@ -58,6 +58,9 @@ std::optional<std::filesystem::path> desktopFromUserDirs(const std::filesystem::
     std::ifstream in(config / "user-dirs.dirs");
     std::optional<std::filesystem::path> desktop;
     for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back(); // a file that went through a Windows editor
+        }
         const auto start = line.find_first_not_of(" \t");
         if (start == std::string::npos || line[start] == '#') {
             continue;
