@@ -16,40 +16,6 @@ constexpr bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-/// The length of the well-formed UTF-8 character at the start of text, or 0.
-std::size_t validSequenceLength(std::string_view text) {
-    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80; // the allowed range of the second byte
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
-        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;  // no overlong forms
-        high = lead == 0xF4 ? 0x8F : 0xBF; // nothing above U+10FFFF
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (!isContinuation(byte(i))) {
-            return 0;
-        }
-    }
-    return length;
-}
-
 /// An iconv conversion descriptor, closed at the end of its scope.
 class Converter {
 public:
@@ -70,17 +36,6 @@ private:
 };
 
 } // namespace
-
-bool isValidUtf8(std::string_view text) {
-    while (!text.empty()) {
-        const std::size_t length = validSequenceLength(text);
-        if (length == 0) {
-            return false;
-        }
-        text.remove_prefix(length);
-    }
-    return true;
-}
 
 std::string utf8FromCodePage936(std::string_view text) {
     Converter converter("UTF-8", "CP936");

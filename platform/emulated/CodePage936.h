@@ -4,6 +4,8 @@
 // UTF-8; a file brought from a Chinese Windows is in code page 936 (GBK).
 // These helpers tell the two apart and bring code page 936 text into UTF-8.
 
+#include "platform/emulated/Utf16.h" // isValidUtf8, shared with the registry
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -12,10 +14,6 @@ namespace tovra::platform::emulated {
 
 /// The UTF-8 byte order mark that some editors put at the start of a file.
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-/// Whether text is well-formed UTF-8: no stray continuation bytes, no
-/// truncated or overlong sequences, no surrogates, nothing above U+10FFFF.
-[[nodiscard]] bool isValidUtf8(std::string_view text);
 
 /// Code page 936 text converted to UTF-8. A byte sequence that code page 936
 /// does not define becomes U+FFFD, so that every input gives an answer.
