@@ -126,6 +126,13 @@ TEST(EmulatedRegistry, SecondInstanceSeesTheFirstOnesWritesAtItsNextCall) {
     ASSERT_EQ(first.queryValue(mine, "w", value), kErrorSuccess);
     EXPECT_EQ(value.asDword(), 2u);
     ASSERT_EQ(first.queryValue(mine, "v", value), kErrorSuccess) << "the second's write kept it";
+
+    // A change that leaves the file the same size is seen as well.
+    for (std::uint32_t number = 3; number <= 5; ++number) {
+        ASSERT_EQ(first.setValue(mine, "w", RegValue::dword(number)), kErrorSuccess);
+        ASSERT_EQ(second.queryValue(theirs, "w", value), kErrorSuccess);
+        EXPECT_EQ(value.asDword(), number);
+    }
 }
 
 TEST(EmulatedRegistry, HandleStaysDeletedAfterAnotherInstanceDeletedItsKey) {
