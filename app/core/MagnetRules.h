@@ -31,6 +31,9 @@ enum HitTest : int {
     kHtBottomRight = 17,
 };
 
+/// The width of the sizing border that CanResize gives the owner.
+inline constexpr std::int32_t kSizingBorder = 5;
+
 struct Size {
     std::int32_t width = 0;
     std::int32_t height = 0;
@@ -47,7 +50,8 @@ public:
     /// The custom target's handle; nothing in the program sets it.
     platform::Hwnd CustomHandle = 0;
 
-    /// WM_LBUTTONDOWN at a point in the owner's client coordinates.
+    /// WM_LBUTTONDOWN at a point in the owner's client coordinates: records the
+    /// press point and takes the targets' rectangles, once per press.
     void press(platform::Point client);
     /// WM_MOUSEMOVE at a point in client coordinates, the owner at ownerBounds:
     /// the owner's new top-left corner, or nothing when the move does not drag.
@@ -65,7 +69,8 @@ private:
         platform::Hwnd handle = 0;
         platform::Rect rect;
     };
-    void refresh(Target& target, bool enabled, const char* className);
+    void search(Target& target, const char* className);
+    void takeRect(Target& target);
 
     platform::DesktopWindows& windows_;
     platform::Screen& screen_;
@@ -74,5 +79,11 @@ private:
     Target explorer_;
     Target tray_;
 };
+
+/// The owner's bounds while the sizing border hitCode (kHtLeft … kHtBottomRight)
+/// is dragged by delta from where it was at the press (start). The opposite
+/// edges stay put; the size stays within minimum and maximum.
+[[nodiscard]] platform::Rect resizedBounds(const platform::Rect& start, int hitCode,
+                                           platform::Point delta, Size minimum, Size maximum);
 
 } // namespace tovra::magnet
