@@ -192,10 +192,13 @@ void TFormTovraDesktop::createMagnet() {
     core.MagOption.MagExplorer = false;
     core.MagOption.MagCustom = false;
     core.MagEffect = 10;
-    // The flat buttons have no window of their own on Windows: a press on
-    // them reaches the magnet too (after their own handlers).
-    for (QWidget* control : {static_cast<QWidget*>(SBAlpha), static_cast<QWidget*>(SBAbort),
-                             static_cast<QWidget*>(SBTran), static_cast<QWidget*>(SBClose)}) {
+    // The background, the label and the flat buttons have no window of their
+    // own on Windows: dragging them drags the window (a press on a flat button
+    // reaches the magnet after the button's own handler). The skinned buttons
+    // and the track bar do have one, so a press on them never drags.
+    const std::array<QWidget*, 6> windowless = {imgback, lblhint, SBAlpha,
+                                                SBAbort, SBTran,  SBClose};
+    for (QWidget* control : windowless) {
         Magnetic1->addWindowlessControl(control);
     }
 }
