@@ -1,0 +1,61 @@
+#include "platform/emulated/EmulatedPlatform.h"
+
+#include "platform/emulated/DesktopIconList.h"
+#include "platform/emulated/EmulatedDesktopWindows.h"
+#include "platform/emulated/EmulatedProcesses.h"
+#include "platform/emulated/EmulatedProfileFiles.h"
+#include "platform/emulated/EmulatedRegistry.h"
+#include "platform/emulated/EmulatedScreen.h"
+#include "platform/emulated/EmulatedShell.h"
+#include "platform/emulated/EmulatedSystemFiles.h"
+#include "platform/emulated/SpawnLauncher.h"
+
+namespace tovra::platform::emulated {
+
+namespace {
+
+class EmulatedPlatform final : public NativePlatform {
+public:
+    EmulatedPlatform(HostServices host, const StateRoot& root)
+        : host_(host)
+        , registry_(root.path())
+        , iconList_(profiles_, root)
+        , shell_(registry_, root, launcher_)
+        , files_(root)
+        , processes_(root, launcher_)
+        , windows_(host.desktop, iconList_)
+        , screen_(host.desktop, profiles_, root, &iconList_) {}
+
+    Platform platform() override {
+        return {registry_, profiles_,          shell_,    files_, processes_, windows_,
+                screen_,   host_.messageBoxes, host_.tray};
+    }
+
+private:
+    HostServices host_;
+    SpawnLauncher launcher_;
+    EmulatedRegistry registry_;
+    EmulatedProfileFiles profiles_;
+    DesktopIconList iconList_;
+    EmulatedShell shell_;
+    EmulatedSystemFiles files_;
+    EmulatedProcesses processes_;
+    EmulatedDesktopWindows windows_;
+    EmulatedScreen screen_;
+};
+
+} // namespace
+
+std::unique_ptr<NativePlatform> createEmulatedPlatform(HostServices host, StateRoot root) {
+    return std::make_unique<EmulatedPlatform>(host, root);
+}
+
+} // namespace tovra::platform::emulated
+
+namespace tovra::platform {
+
+std::unique_ptr<NativePlatform> createNativePlatform(HostServices host) {
+    return emulated::createEmulatedPlatform(host, emulated::StateRoot::fromEnvironment());
+}
+
+} // namespace tovra::platform

@@ -1,0 +1,118 @@
+#include "platform/emulated/EmulatedProfileFiles.h"
+
+#include "platform/emulated/CodePage936.h"
+#include "platform/emulated/FileStore.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tovra::platform::emulated {
+
+namespace {
+
+/// Windows drops the trailing blanks of a default value.
+std::string_view withoutTrailingSpaces(std::string_view text) {
+    const auto end = text.find_last_not_of(' ');
+    return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+}
+
+/// A name the file can hold: not blank, and on one line.
+bool isStorableName(std::string_view name) {
+    return name.find_first_not_of(" \t\v\f\x1a") != std::string_view::npos &&
+           name.find_first_of("\r\n") == std::string_view::npos;
+}
+
+/// Whether the file exists but may not be written: the emulated read-only
+/// attribute (no write permission), or not a regular file.
+bool refusesWrites(const std::filesystem::path& file) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0) {
+        return false;
+    }
+    return !S_ISREG(info.st_mode) || (info.st_mode & 0222) == 0 ||
+           ::access(file.c_str(), W_OK) != 0;
+}
+
+std::filesystem::path folderOf(const std::filesystem::path& file) {
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+} // namespace
+
+std::string EmulatedProfileFiles::readString(const std::string& file, const std::string& section,
+                                             const std::string& key,
+                                             const std::string& defaultValue,
+                                             std::size_t bufferSize) {
+    if (bufferSize == 0) {
+        return {};
+    }
+    std::error_code error;
+    const ProfileDocument* document = cache_.read(file, error);
+    const auto stored = document != nullptr ? document->text.value(section, key) : std::nullopt;
+    const std::string_view text = stored ? *stored : withoutTrailingSpaces(defaultValue);
+    return std::string(utf8Prefix(text, bufferSize - 1));
+}
+
+std::vector<std::string> EmulatedProfileFiles::readKeys(const std::string& file,
+                                                        const std::string& section) {
+    std::error_code error;
+    const ProfileDocument* document = cache_.read(file, error);
+    return document != nullptr ? document->text.keys(section) : std::vector<std::string>();
+}
+
+std::vector<std::string> EmulatedProfileFiles::readSections(const std::string& file) {
+    std::error_code error;
+    const ProfileDocument* document = cache_.read(file, error);
+    return document != nullptr ? document->text.sections() : std::vector<std::string>();
+}
+
+bool EmulatedProfileFiles::writeString(const std::string& file, const std::string& section,
+                                       const std::string& key, const std::string& value) {
+    if (!isStorableName(section) || !isStorableName(key) ||
+        value.find_first_of("\r\n") != std::string::npos) {
+        return false;
+    }
+    return edit(file, [&](ProfileText& text) { return text.setValue(section, key, value); });
+}
+
+bool EmulatedProfileFiles::deleteKey(const std::string& file, const std::string& section,
+                                     const std::string& key) {
+    return edit(file, [&](ProfileText& text) { return text.deleteKey(section, key); });
+}
+
+bool EmulatedProfileFiles::eraseSection(const std::string& file, const std::string& section) {
+    return edit(file, [&](ProfileText& text) { return text.eraseSection(section); });
+}
+
+bool EmulatedProfileFiles::edit(const std::filesystem::path& file,
+                                const std::function<bool(ProfileText&)>& change) {
+    const DirectoryLock lock(folderOf(file));
+    const std::int64_t started = ProfileFileCache::now();
+    std::error_code error;
+    auto document = cache_.take(file, error);
+    if (!document) {
+        if (error != std::errc::no_such_file_or_directory) {
+            return false; // unreadable: writing would lose what it holds
+        }
+        document.emplace();
+    }
+    // Windows opens the file for writing before it looks inside, so a
+    // read-only file refuses even a change that changes nothing.
+    if (refusesWrites(file)) {
+        return false;
+    }
+    if (!change(document->text)) {
+        return true;
+    }
+    if (!lock.locked()) {
+        return false; // without the lock another instance's write could be lost
+    }
+    std::string bytes = encodeProfile(*document);
+    if (!replaceFile(file, bytes)) {
+        return false;
+    }
+    cache_.remember(file, std::move(bytes), std::move(*document), started);
+    return true;
+}
+
+} // namespace tovra::platform::emulated

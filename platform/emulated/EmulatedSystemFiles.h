@@ -1,0 +1,48 @@
+#pragma once
+
+// GetTempPathA, SetFileAttributesA and GetSystemDirectoryA of the emulated
+// Windows. The temporary folder is <root>/Temp/, private to the user; the
+// system folder is <root>/System32, where the user drops screen savers (*.scr).
+
+#include "platform/SystemFiles.h"
+#include "platform/emulated/StateRoot.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace tovra::platform::emulated {
+
+class EmulatedSystemFiles final : public SystemFiles {
+public:
+    explicit EmulatedSystemFiles(StateRoot root);
+
+    /// <root>/Temp/, created with mode 0700 and checked to be a real folder
+    /// of this user (never a symbolic link, which another program could aim
+    /// anywhere). When it is not, the reason goes to stderr and a fresh
+    /// private folder made by mkdtemp serves for the rest of this object's
+    /// life. Throws Error when not even that can be made.
+    std::string tempPath() override;
+
+    /// FILE_ATTRIBUTE_READONLY takes every write permission away (what the
+    /// emulated file store honours as read-only); any set without it gives the
+    /// owner write permission back. Hidden has no counterpart here and is
+    /// accepted without effect. On a folder nothing changes: Windows does not
+    /// stop writes into a read-only folder either. False for a missing file.
+    bool setFileAttributes(const std::string& path, std::uint32_t attributes) override;
+
+    /// <root>/System32, created when missing.
+    std::string systemDirectory() override;
+
+private:
+    std::filesystem::path fallbackFolder();
+
+    StateRoot root_;
+    std::optional<std::filesystem::path> fallback_;
+};
+
+/// Makes folder (mode 0700) when it is missing and checks that it is a real
+/// folder owned by this user, tightening its mode to 0700. On refusal returns
+/// false with the reason in problem.
+bool preparePrivateFolder(const std::filesystem::path& folder, std::string& problem);
+
+} // namespace tovra::platform::emulated

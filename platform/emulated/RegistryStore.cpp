@@ -1,0 +1,139 @@
+#include "platform/emulated/RegistryStore.h"
+
+#include "platform/emulated/FileStore.h"
+#include "platform/emulated/RegFile.h"
+
+#include <cerrno>
+#include <ctime>
+#include <sys/stat.h>
+#include <utility>
+
+namespace tovra::platform::emulated {
+
+namespace {
+
+constexpr unsigned kFileMode = 0600;
+constexpr unsigned kFolderMode = 0700;
+
+std::string localTimeStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    localtime_r(&now, &parts);
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%Y%m%d-%H%M%S", &parts);
+    return buffer;
+}
+
+} // namespace
+
+std::filesystem::path badFilePath(const std::filesystem::path& file, const std::string& stamp) {
+    const std::string base = file.string() + ".bad-" + stamp;
+    std::filesystem::path candidate = base;
+    std::error_code error;
+    for (int counter = 2;
+         std::filesystem::exists(std::filesystem::symlink_status(candidate, error)); ++counter) {
+        candidate = base + "-" + std::to_string(counter);
+    }
+    return candidate;
+}
+
+RegistryStore::RegistryStore(std::filesystem::path stateRoot, std::ostream& diagnostics)
+    : root_(std::move(stateRoot))
+    , file_(root_ / "registry.reg")
+    , diagnostics_(diagnostics) {}
+
+std::optional<RegTree> RegistryStore::read() {
+    std::error_code error;
+    const auto bytes = readFile(file_, error);
+    if (!bytes) {
+        if (error == std::errc::no_such_file_or_directory) {
+            return RegTree{};
+        }
+        return std::nullopt;
+    }
+    try {
+        return parseRegFile(*bytes);
+    } catch (const RegFileError&) {
+        // Settle it under the lock, where no other instance is halfway through
+        // replacing it; the file may already be good again by then.
+        const DirectoryLock lock(root_);
+        return load(lock.locked()).tree;
+    }
+}
+
+Status RegistryStore::update(const std::function<Outcome(RegTree&)>& change) {
+    if (!ensureStateRoot()) {
+        return kErrorAccessDenied;
+    }
+    const DirectoryLock lock(root_);
+    if (!lock.locked()) {
+        return kErrorAccessDenied;
+    }
+    Loaded loaded = load(true);
+    if (!loaded.tree || !loaded.mayWrite) {
+        return kErrorAccessDenied;
+    }
+    const Outcome outcome = change(*loaded.tree);
+    if (outcome.changed && !replaceFile(file_, serialiseRegFile(*loaded.tree), kFileMode)) {
+        return kErrorAccessDenied;
+    }
+    return outcome.status;
+}
+
+RegistryStore::Loaded RegistryStore::load(bool locked) {
+    std::error_code error;
+    const auto bytes = readFile(file_, error);
+    if (!bytes) {
+        if (error == std::errc::no_such_file_or_directory) {
+            return {RegTree{}, true};
+        }
+        return {std::nullopt, false};
+    }
+    try {
+        return {parseRegFile(*bytes), true};
+    } catch (const RegFileError& bad) {
+        // Without the lock another instance might be replacing the file right
+        // now; leave it where it is and only read it as empty.
+        const bool moved = locked && moveAside(*bytes, bad.what());
+        return {RegTree{}, moved};
+    }
+}
+
+bool RegistryStore::moveAside(const std::string& bytes, const std::string& reason) {
+    const std::filesystem::path target = badFilePath(file_, localTimeStamp());
+    std::error_code error;
+    std::filesystem::rename(file_, target, error);
+    if (!error) {
+        reportedUnmovable_.reset();
+        diagnostics_ << "TovraDesktop: the registry file " << file_.string() << " does not parse ("
+                     << reason << "); it was moved to " << target.string()
+                     << " and the registry starts empty.\n"
+                     << std::flush;
+        return true;
+    }
+    if (reportedUnmovable_ != bytes) {
+        reportedUnmovable_ = bytes;
+        diagnostics_ << "TovraDesktop: the registry file " << file_.string() << " does not parse ("
+                     << reason << ") and could not be moved aside (" << error.message()
+                     << "); the registry reads as empty and refuses changes"
+                     << " until the file is repaired or removed.\n"
+                     << std::flush;
+    }
+    return false;
+}
+
+bool RegistryStore::ensureStateRoot() const {
+    std::error_code error;
+    if (std::filesystem::is_directory(root_, error)) {
+        return true;
+    }
+    if (root_.has_parent_path()) {
+        std::filesystem::create_directories(root_.parent_path(), error);
+    }
+    if (::mkdir(root_.c_str(), kFolderMode) != 0 && errno != EEXIST) {
+        return false;
+    }
+    return std::filesystem::is_directory(root_, error);
+}
+
+} // namespace tovra::platform::emulated

@@ -1,0 +1,43 @@
+#pragma once
+
+// The folder that holds the whole emulated Windows state: the registry, the
+// desktop's icon list, the system colours, the logs, the temporary and the
+// system folders. It is private to the user (mode 0700).
+
+#include <filesystem>
+#include <string_view>
+
+namespace tovra::platform::emulated {
+
+class StateRoot {
+public:
+    /// The state root of a given folder (tests, or a caller that knows better).
+    explicit StateRoot(std::filesystem::path folder);
+
+    /// $XDG_DATA_HOME/TovraDesktop, or ~/.local/share/TovraDesktop when
+    /// XDG_DATA_HOME is unset, empty or not absolute. Nothing is created yet.
+    /// Throws Error when the user has no home folder to put it in.
+    [[nodiscard]] static StateRoot fromEnvironment();
+
+    [[nodiscard]] const std::filesystem::path& path() const { return folder_; }
+    /// path() / name; nothing is created.
+    [[nodiscard]] std::filesystem::path file(std::string_view name) const;
+
+    /// Creates the root (and any missing parent) with mode 0700 if it is not
+    /// there yet. False when it cannot be created or is not a folder.
+    bool ensure() const;
+
+    /// ensure(), then creates the subfolder name with mode 0700 when missing.
+    /// False when either cannot be created or is not a folder.
+    bool ensureFolder(std::string_view name) const;
+
+private:
+    std::filesystem::path folder_;
+};
+
+/// Creates folder and every missing parent, each with mode 0700, as the base
+/// directory rules ask for the user's data folders. False when the result is
+/// not a folder.
+bool createPrivateFolders(const std::filesystem::path& folder);
+
+} // namespace tovra::platform::emulated

@@ -1,0 +1,95 @@
+#include "platform/NativePlatform.h"
+#include "platform/emulated/EmulatedDesktopWindows.h"
+#include "tests/platform/EmulatedFakes.h"
+#include "tests/support/TempDir.h"
+
+#include <array>
+#include <gtest/gtest.h>
+
+namespace tovra::platform::emulated {
+namespace {
+
+using test::FakeHostDesktop;
+using test::ScopedEnvironment;
+using tovra::test::readBytes;
+using tovra::test::TempDir;
+using tovra::test::writeBytes;
+
+class AnsweringMessageBoxes final : public MessageBoxes {
+public:
+    int messageBox(Hwnd, const std::string&, const std::string&, unsigned) override {
+        return kIdYes;
+    }
+};
+
+class AbsentTray final : public TrayIcon {
+public:
+    [[nodiscard]] bool isAvailable() const override { return false; }
+    bool notifyIcon(std::uint32_t, const NotifyIconData&) override { return false; }
+};
+
+class EmulatedPlatformTest : public testing::Test {
+protected:
+    EmulatedPlatformTest() {
+        environment.set("XDG_DATA_HOME", (scratch.path() / "data").string());
+        environment.set("HOME", (scratch.path() / "home").string());
+    }
+
+    TempDir scratch;
+    ScopedEnvironment environment;
+    FakeHostDesktop host;
+    AnsweringMessageBoxes boxes;
+    AbsentTray tray;
+    std::filesystem::path root = scratch.path() / "data" / "TovraDesktop";
+};
+
+TEST_F(EmulatedPlatformTest, EveryServiceWorksOnTheUsersStateRoot) {
+    const auto native = createNativePlatform({host, boxes, tray});
+    const Platform platform = native->platform();
+    EXPECT_EQ(&platform.messageBoxes, &boxes);
+    EXPECT_EQ(&platform.tray, &tray);
+
+    EXPECT_EQ(platform.files.tempPath(), (root / "Temp").string() + "/");
+    EXPECT_EQ(platform.files.systemDirectory(), (root / "System32").string());
+
+    const std::string picture = scratch.file("wall.bmp");
+    writeBytes(picture, "BM");
+    ASSERT_TRUE(platform.shell.setDeskWallpaper(picture, kSpifUpdateIniFile));
+    HKey key = 0;
+    ASSERT_EQ(platform.registry.openKey(kHkeyCurrentUser, "Control Panel\\Desktop", key),
+              kErrorSuccess);
+    RegValue value;
+    EXPECT_EQ(platform.registry.queryValue(key, "Wallpaper", value), kErrorSuccess);
+    EXPECT_EQ(value.asText(), picture);
+    platform.registry.closeKey(key);
+    EXPECT_NE(readBytes(root / "registry.reg").find("wall.bmp"), std::string::npos);
+
+    EXPECT_EQ(platform.screen.getSystemMetrics(kSmCxScreen), 1024);
+    const Hwnd taskbar = platform.windows.findWindow("Shell_TrayWnd", std::nullopt);
+    EXPECT_EQ(platform.windows.getWindowRect(taskbar), (Rect{0, 728, 1024, 768}));
+
+    EXPECT_EQ(platform.processes.winExec("/bin/true", kSwShow), 33u);
+    EXPECT_NE(readBytes(root / "processes.log").find("/bin/true"), std::string::npos);
+}
+
+TEST_F(EmulatedPlatformTest, TheIconListIsOneStateForWindowsScreenAndProfiles) {
+    const auto native = createNativePlatform({host, boxes, tray});
+    const Platform platform = native->platform();
+    const std::string iconFile = (root / "DesktopIcons.ini").string();
+
+    platform.windows.showWindow(kIconListWindow, kSwHide);
+    platform.windows.sendMessage(kIconListWindow, kLvmSetTextColor, 0, 0x000000FF);
+    EXPECT_EQ(platform.profiles.readString(iconFile, "DesktopIcons", "Visible", "", 8), "0");
+
+    const std::array elements{kColorBackground};
+    const std::array colors{platform.screen.getSysColor(kColorBackground)};
+    ASSERT_TRUE(platform.screen.setSysColors(elements, colors));
+    EXPECT_EQ(platform.windows.sendMessage(kIconListWindow, kLvmGetTextColor, 0, 0), 0x00FFFFFF);
+
+    // A second instance of the program sees the same emulated Windows.
+    const auto second = createNativePlatform({host, boxes, tray});
+    EXPECT_FALSE(second->platform().windows.showWindow(kIconListWindow, kSwShow));
+}
+
+} // namespace
+} // namespace tovra::platform::emulated
