@@ -1,5 +1,6 @@
 #include "app/Unit_TovraDesktop.h"
 
+#include "app/ApplicationIcon.h"
 #include "app/core/Autostart.h"
 #include "app/core/DockLayout.h"
 #include "app/core/ElapsedSecondsFile.h"
@@ -70,6 +71,7 @@ TFormTovraDesktop::TFormTovraDesktop(MainWindowServices services, QWidget* paren
     // Qt::Tool keeps the program off the taskbar, as the tool-window style of
     // the application's own window does on Windows.
     setWindowTitle(text(settings::kSectionPrefix));
+    setWindowIcon(applicationIcon());
     setFixedSize(kWidth, kHeight);
     setWindowOpacity(1.0);
     QPalette background = palette();

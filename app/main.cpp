@@ -1,5 +1,6 @@
 // The program's main routine: the start-up sequence.
 
+#include "app/ApplicationIcon.h"
 #include "app/Startup.h"
 #include "app/TovraApplication.h"
 #include "app/Unit_TovraDesktop.h"
@@ -12,24 +13,12 @@
 #include "toolkit/QtHostDesktop.h"
 #include "toolkit/QtMessageBoxes.h"
 #include "toolkit/QtTrayIcon.h"
-#include "toolkit/SvgPicture.h"
 
+#include <exception>
+#include <memory>
 #include <string>
 
 #include <QIcon>
-
-namespace {
-
-QIcon applicationIcon() {
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128}) {
-        icon.addPixmap(
-            tovra::toolkit::renderSvg(QStringLiteral(":/art/appicon.svg"), QSize(side, side)));
-    }
-    return icon;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     tovra::TovraApplication app(argc, argv);
@@ -38,13 +27,22 @@ int main(int argc, char** argv) {
         QString::fromUtf8(tovra::settings::kSectionPrefix.data(),
                           static_cast<qsizetype>(tovra::settings::kSectionPrefix.size())));
     tovra::toolkit::setUpFonts();
-    const QIcon icon = applicationIcon();
+    const QIcon icon = tovra::applicationIcon();
     tovra::TovraApplication::setWindowIcon(icon);
 
     tovra::toolkit::QtHostDesktop desktop;
     tovra::toolkit::QtMessageBoxes messageBoxes;
     tovra::toolkit::QtTrayIcon tray(icon);
-    const auto native = tovra::platform::createNativePlatform({desktop, messageBoxes, tray});
+    std::unique_ptr<tovra::platform::NativePlatform> native;
+    try {
+        native = tovra::platform::createNativePlatform({desktop, messageBoxes, tray});
+    } catch (const std::exception& error) {
+        // Without a platform (no home folder for the emulated Windows) there
+        // is nothing to work on: say why, and end.
+        messageBoxes.messageBox(0, error.what(), "TovraDesktop",
+                                tovra::platform::kMbOk | tovra::platform::kMbIconError);
+        return 1;
+    }
     tovra::platform::Platform platform = native->platform();
 
     // Until the picture preview window exists, an error that ends a handler
