@@ -15,6 +15,8 @@
 #include "toolkit/ShadowLabel.h"
 #include "toolkit/SkinPictureButton.h"
 
+#include <memory>
+
 #include <QAction>
 #include <QCursor>
 #include <QDate>
@@ -25,8 +27,6 @@
 #include <QSlider>
 #include <QTest>
 
-#include <memory>
-
 using tovra::TFormTovraDesktop;
 using tovra::test::MainWindowHarness;
 namespace platform = tovra::platform;
@@ -36,28 +36,24 @@ namespace {
 
 const std::string kSecondNum = "TovraDesktop SecondNum";
 
-std::string todayShortDate()
-{
+std::string todayShortDate() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
-void sendEnter(QWidget* widget)
-{
+void sendEnter(QWidget* widget) {
     const QPointF inside(2, 2);
     QEnterEvent enter(inside, inside, widget->mapToGlobal(inside));
     QCoreApplication::sendEvent(widget, &enter);
 }
 
-void sendMove(QWidget* widget, QPoint pos, Qt::MouseButtons held)
-{
+void sendMove(QWidget* widget, QPoint pos, Qt::MouseButtons held) {
     QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(widget->mapToGlobal(pos)),
                      Qt::NoButton, held, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &move);
 }
 
 /// A stand-in for a docked window (the wallpaper list or the picture preview).
-std::unique_ptr<QWidget> standIn(QSize size)
-{
+std::unique_ptr<QWidget> standIn(QSize size) {
     auto window = std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::FramelessWindowHint);
     window->resize(size);
     return window;
@@ -71,8 +67,7 @@ class MainWindowGuiTest : public QObject {
 private:
     std::unique_ptr<MainWindowHarness> h;
 
-    [[nodiscard]] std::string runValue() const
-    {
+    [[nodiscard]] std::string runValue() const {
         settings::RegistryAccess access(h->platform->registry);
         access.setRootKey(settings::reg::kRunRoot);
         if (!access.openKey(std::string(settings::reg::kRunKey), false) ||
@@ -82,8 +77,7 @@ private:
         return access.readString(std::string(settings::reg::kRunValue));
     }
 
-    void showWindow(TFormTovraDesktop& window)
-    {
+    void showWindow(TFormTovraDesktop& window) {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
@@ -93,8 +87,7 @@ private Q_SLOTS:
     void init() { h = std::make_unique<MainWindowHarness>(); }
     void cleanup() { h.reset(); }
 
-    void firstStartWithoutSettingsFile()
-    {
+    void firstStartWithoutSettingsFile() {
         TFormTovraDesktop& window = h->start();
         QCOMPARE(h->state.ElapsedSeconds, 3500);
         QVERIFY(!window.isVisible());
@@ -125,8 +118,7 @@ private Q_SLOTS:
         QVERIFY(h->boxes.calls.empty());
     }
 
-    void storedTimeIsReadBack_data()
-    {
+    void storedTimeIsReadBack_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("expected");
         QTest::newRow("decimal") << QStringLiteral("1234") << 1234;
@@ -136,8 +128,7 @@ private Q_SLOTS:
         QTest::newRow("empty") << QString() << 3500;
     }
 
-    void storedTimeIsReadBack()
-    {
+    void storedTimeIsReadBack() {
         QFETCH(QString, stored);
         QFETCH(int, expected);
         settings::IniFile ini(h->platform->profiles, h->settingsFile);
@@ -151,8 +142,7 @@ private Q_SLOTS:
         QCOMPARE(ini.readInteger(kSecondNum, "time", 0), 4711);
     }
 
-    void storedPasswordRunsThePrompt()
-    {
+    void storedPasswordRunsThePrompt() {
         {
             settings::RegistryAccess access(h->platform->registry);
             access.setRootKey(settings::reg::kPasswordRoot);
@@ -163,8 +153,7 @@ private Q_SLOTS:
         QCOMPARE(h->passwordPrompts, 1);
     }
 
-    void trayMessages_data()
-    {
+    void trayMessages_data() {
         QTest::addColumn<int>("mouseMessage");
         QTest::addColumn<bool>("shows");
         QTest::addColumn<bool>("popsUpMenu");
@@ -174,8 +163,7 @@ private Q_SLOTS:
         QTest::newRow("move 512") << 512 << false << false;
     }
 
-    void trayMessages()
-    {
+    void trayMessages() {
         QFETCH(int, mouseMessage);
         QFETCH(bool, shows);
         QFETCH(bool, popsUpMenu);
@@ -193,8 +181,7 @@ private Q_SLOTS:
         }
     }
 
-    void doubleClickWhileVisibleKeepsItVisible()
-    {
+    void doubleClickWhileVisibleKeepsItVisible() {
         TFormTovraDesktop& window = h->start();
         showWindow(window);
         QVERIFY(h->tray.click(platform::kWmLButtonDblClk));
@@ -202,8 +189,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&window));
     }
 
-    void menuFollowsVisibility()
-    {
+    void menuFollowsVisibility() {
         TFormTovraDesktop& window = h->start();
         QVERIFY(window.N5->isEnabled());
         QVERIFY(!window.N6->isEnabled());
@@ -220,8 +206,7 @@ private Q_SLOTS:
         QVERIFY(!window.N6->isEnabled());
     }
 
-    void hidingTakesTheDockedWindowsShowingBringsTheMainWindowAlone()
-    {
+    void hidingTakesTheDockedWindowsShowingBringsTheMainWindowAlone() {
         TFormTovraDesktop& window = h->start();
         auto list = standIn({312, 180});
         auto preview = standIn({200, 180});
@@ -241,15 +226,13 @@ private Q_SLOTS:
         QVERIFY(!preview->isVisible());
     }
 
-    void movingDocksBothWindows_data()
-    {
+    void movingDocksBothWindows_data() {
         QTest::addColumn<bool>("dockedVisible");
         QTest::newRow("docked windows hidden") << false;
         QTest::newRow("docked windows shown") << true;
     }
 
-    void movingDocksBothWindows()
-    {
+    void movingDocksBothWindows() {
         QFETCH(bool, dockedVisible);
         TFormTovraDesktop& window = h->start();
         auto list = standIn({312, 180});
@@ -269,15 +252,13 @@ private Q_SLOTS:
         QCOMPARE(preview->isVisible(), dockedVisible);
     }
 
-    void dockButtonsToggleTheirWindow_data()
-    {
+    void dockButtonsToggleTheirWindow_data() {
         QTest::addColumn<int>("button");
         QTest::newRow("button 8, preview") << 8;
         QTest::newRow("button 9, list") << 9;
     }
 
-    void dockButtonsToggleTheirWindow()
-    {
+    void dockButtonsToggleTheirWindow() {
         QFETCH(int, button);
         TFormTovraDesktop& window = h->start();
         auto list = standIn({312, 180});
@@ -303,8 +284,7 @@ private Q_SLOTS:
         QVERIFY(!other->isVisible());
     }
 
-    void dockButtonsWithoutDockedWindowsDoNothing()
-    {
+    void dockButtonsWithoutDockedWindowsDoNothing() {
         TFormTovraDesktop& window = h->start();
         showWindow(window);
         QTest::mouseClick(window.bsSkinXFormButton8, Qt::LeftButton);
@@ -314,8 +294,7 @@ private Q_SLOTS:
         QVERIFY(h->boxes.calls.empty());
     }
 
-    void hintLabelNamesWhatTheMouseEnters_data()
-    {
+    void hintLabelNamesWhatTheMouseEnters_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("hint");
         const char* const texts[] = {"桌面墙纸", "开始菜单", "桌面图标", "屏幕保护", "桌面绘画",
@@ -331,8 +310,7 @@ private Q_SLOTS:
         QTest::newRow("btTavro") << QStringLiteral("btTavro") << QStringLiteral("Tavro网站");
     }
 
-    void hintLabelNamesWhatTheMouseEnters()
-    {
+    void hintLabelNamesWhatTheMouseEnters() {
         QFETCH(QString, control);
         QFETCH(QString, hint);
         TFormTovraDesktop& window = h->start();
@@ -367,8 +345,7 @@ private Q_SLOTS:
         QCOMPARE(window.lblhint->text(), QString());
     }
 
-    void transparencyDragStepsTheOpacity()
-    {
+    void transparencyDragStepsTheOpacity() {
         TFormTovraDesktop& window = h->start();
         showWindow(window);
         const QPoint start = window.pos();
@@ -410,8 +387,7 @@ private Q_SLOTS:
         QVERIFY(!window.TrackBar1->isEnabled());
     }
 
-    void dragToTheLeftReachesInvisibleAndStaysInPlace()
-    {
+    void dragToTheLeftReachesInvisibleAndStaysInPlace() {
         TFormTovraDesktop& window = h->start();
         showWindow(window);
         const QPoint start = window.pos();
@@ -426,16 +402,14 @@ private Q_SLOTS:
         QCOMPARE(window.pos(), start);
     }
 
-    void homePageButton_data()
-    {
+    void homePageButton_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("opened");
         QTest::newRow("OK") << platform::kIdOk << true;
         QTest::newRow("Cancel") << platform::kIdCancel << false;
     }
 
-    void homePageButton()
-    {
+    void homePageButton() {
         QFETCH(int, answer);
         QFETCH(bool, opened);
         TFormTovraDesktop& window = h->start();
@@ -446,8 +420,7 @@ private Q_SLOTS:
         const auto hwnd = static_cast<platform::Hwnd>(window.winId());
         QCOMPARE(h->boxes.calls.size(), std::size_t{1});
         QCOMPARE(h->boxes.calls[0].owner, hwnd);
-        QCOMPARE(h->boxes.calls[0].text,
-                 std::string("单击确定按钮将要到\"Tavro桌面精灵\"的家园"));
+        QCOMPARE(h->boxes.calls[0].text, std::string("单击确定按钮将要到\"Tavro桌面精灵\"的家园"));
         QCOMPARE(h->boxes.calls[0].caption, std::string("Tavro提示"));
         QCOMPARE(h->boxes.calls[0].type, platform::kMbOkCancel);
         QCOMPARE(h->shell.calls.size(), std::size_t{opened ? 1u : 0u});
@@ -462,8 +435,7 @@ private Q_SLOTS:
         }
     }
 
-    void autostartToggle()
-    {
+    void autostartToggle() {
         TFormTovraDesktop& window = h->start();
         QVERIFY(window.N1->isChecked()); // checked at start, with no Run value at all
         QCOMPARE(runValue(), std::string("<none>"));
@@ -498,8 +470,7 @@ private Q_SLOTS:
         QCOMPARE(runValue(), std::string("<none>"));
     }
 
-    void exitWithAnUnwritableSettingsFileStillExits()
-    {
+    void exitWithAnUnwritableSettingsFileStillExits() {
         h->settingsFile = (tovra::test::unwritableFolder(h->temp) / "TovraDesktop.ini").string();
         TFormTovraDesktop& window = h->start();
         showWindow(window);
@@ -513,8 +484,7 @@ private Q_SLOTS:
         QCOMPARE(h->boxes.calls[0].caption, std::string("TovraDesktop"));
     }
 
-    void exitFromTheMenuWhileHidden()
-    {
+    void exitFromTheMenuWhileHidden() {
         TFormTovraDesktop& window = h->start();
         QSignalSpy closed(&window, &TFormTovraDesktop::closed);
         window.N8->trigger();
@@ -523,8 +493,7 @@ private Q_SLOTS:
         QVERIFY(std::filesystem::exists(h->settingsFile));
     }
 
-    void startWithoutTrayShowsTheWindow()
-    {
+    void startWithoutTrayShowsTheWindow() {
         h->tray.available = false;
         TFormTovraDesktop& window = h->start();
         QVERIFY(window.isVisible());

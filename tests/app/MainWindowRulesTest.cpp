@@ -33,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(AllNumbers, FeatureHintTable,
                                            HintCase{4, "屏幕保护"}, HintCase{5, "桌面绘画"},
                                            HintCase{6, "保护设置"}, HintCase{7, "壁纸管理"},
                                            HintCase{8, "图片预览"}, HintCase{9, "显示列表"},
-                                           HintCase{10, std::nullopt}));
+                                           HintCase{10, std::nullopt}),
+                         [](const auto& test) { return "Button" + std::to_string(test.param.n); });
 
 struct Control {
     int id;
@@ -140,7 +141,8 @@ INSTANTIATE_TEST_SUITE_P(Positions, DockTable,
                          ::testing::Values(DockCase{{0, 0, 312, 237}, {0, 237}, {312, 237}},
                                            DockCase{{356, 265, 668, 502}, {356, 502}, {668, 502}},
                                            DockCase{
-                                               {-100, -50, 212, 187}, {-100, 187}, {212, 187}}));
+                                               {-100, -50, 212, 187}, {-100, 187}, {212, 187}}),
+                         [](const auto& test) { return "Layout" + std::to_string(test.index); });
 
 // ---- tray icon -------------------------------------------------------------------
 
@@ -228,7 +230,11 @@ INSTANTIATE_TEST_SUITE_P(Messages, TrayMessages,
                                            MessageCase{1025, 513, TrayAction::Nothing},
                                            MessageCase{1025, 520, TrayAction::Nothing},
                                            MessageCase{1024, 515, TrayAction::NotTrayMessage},
-                                           MessageCase{1026, 517, TrayAction::NotTrayMessage}));
+                                           MessageCase{1026, 517, TrayAction::NotTrayMessage}),
+                         [](const auto& test) {
+                             return "Message" + std::to_string(test.param.message) + "_LParam" +
+                                    std::to_string(test.param.lParam);
+                         });
 
 } // namespace
 } // namespace tovra::mainwindow

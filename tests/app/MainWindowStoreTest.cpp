@@ -199,7 +199,10 @@ TEST_P(HomePageTable, AsksThenOpensOnlyOnOk) {
 
 INSTANTIATE_TEST_SUITE_P(Answers, HomePageTable,
                          ::testing::Values(HomePageCase{platform::kIdOk, true},
-                                           HomePageCase{platform::kIdCancel, false}));
+                                           HomePageCase{platform::kIdCancel, false}),
+                         [](const auto& test) {
+                             return std::string(test.param.opened ? "Ok" : "Cancel");
+                         });
 
 } // namespace
 } // namespace tovra::mainwindow
