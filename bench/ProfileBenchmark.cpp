@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
-#include <sys/stat.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -74,10 +74,11 @@ void writeSettingsFile(const std::string& file) {
     std::fclose(out);
 }
 
-/// Dates the file an hour back: a settings file that was there before the program started.
-void makeOld(const std::string& file) {
-    std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) -
-                                               std::chrono::hours(1));
+/// Waits until the file is older than the settle time of the parsed copies: a
+/// settings file that was there before the program started.
+void letSettle() {
+    std::this_thread::sleep_for(tovra::platform::emulated::ProfileFileCache::kSettleTime +
+                                std::chrono::milliseconds(100));
 }
 
 void BM_ReadValue(benchmark::State& state) {
@@ -85,7 +86,7 @@ void BM_ReadValue(benchmark::State& state) {
     const std::string file = folder.file("TovraDesktop.ini");
     writeSettingsFile(file);
     if (state.range(0) == 1) {
-        makeOld(file);
+        letSettle();
     }
     EmulatedProfileFiles profiles;
     const IniFile ini(profiles, file);
@@ -108,7 +109,7 @@ void BM_ReadKeyList(benchmark::State& state) {
     ScratchFolder folder;
     const std::string file = folder.file("TovraDesktop.ini");
     writeSettingsFile(file);
-    makeOld(file);
+    letSettle();
     EmulatedProfileFiles profiles;
     const IniFile ini(profiles, file);
     const std::string section = listSection();

@@ -2,7 +2,9 @@
 
 // WinExec and the screen-saver broadcast of the emulated Windows. Programs
 // start detached, through a Launcher; every start and every broadcast is a
-// line of <root>/processes.log.
+// line of <root>/processes.log:
+//   time, "WinExec", command line, show command, program, [argument]..., result
+//   time, "Broadcast", "WM_SYSCOMMAND <wParam> <lParam>", what was done
 
 #include "platform/Processes.h"
 #include "platform/emulated/Launcher.h"

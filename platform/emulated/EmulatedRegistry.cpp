@@ -80,8 +80,8 @@ Status EmulatedRegistry::openKey(HKey key, const std::string& subKey, HKey& resu
         result = key; // Windows hands a predefined key back as it is
         return kErrorSuccess;
     }
-    RegTree tree;
-    RegKeyNode* node = nullptr;
+    std::shared_ptr<const RegTree> tree;
+    const RegKeyNode* node = nullptr;
     if (const Status status = readKey(key, tree, node); status != kErrorSuccess) {
         return status;
     }
@@ -104,8 +104,8 @@ Status EmulatedRegistry::createKey(HKey key, const std::string& subKey, HKey& re
         return status;
     }
     // Opening a key that exists writes nothing, so it works on a read-only registry too.
-    RegTree tree;
-    RegKeyNode* node = nullptr;
+    std::shared_ptr<const RegTree> tree;
+    const RegKeyNode* node = nullptr;
     if (const Status status = readKey(key, tree, node); status != kErrorSuccess) {
         return status;
     }
@@ -134,8 +134,8 @@ Status EmulatedRegistry::createKey(HKey key, const std::string& subKey, HKey& re
 }
 
 Status EmulatedRegistry::queryValue(HKey key, const std::string& name, RegValue& value) {
-    RegTree tree;
-    RegKeyNode* node = nullptr;
+    std::shared_ptr<const RegTree> tree;
+    const RegKeyNode* node = nullptr;
     if (const Status status = readKey(key, tree, node); status != kErrorSuccess) {
         return status;
     }
@@ -217,8 +217,8 @@ Status EmulatedRegistry::deleteKey(HKey key, const std::string& subKey) {
 }
 
 Status EmulatedRegistry::enumKey(HKey key, std::uint32_t index, std::string& name) {
-    RegTree tree;
-    RegKeyNode* node = nullptr;
+    std::shared_ptr<const RegTree> tree;
+    const RegKeyNode* node = nullptr;
     if (const Status status = readKey(key, tree, node); status != kErrorSuccess) {
         return status;
     }
@@ -252,8 +252,8 @@ Status EmulatedRegistry::resolve(HKey key, Target& target) const {
     return kErrorSuccess;
 }
 
-RegKeyNode* EmulatedRegistry::locate(HKey key, const Target& target, RegTree& tree) {
-    RegKeyNode* node = tree.root(target.root).find(target.path);
+const RegKeyNode* EmulatedRegistry::locate(HKey key, const Target& target, const RegTree& tree) {
+    const RegKeyNode* node = tree.root(target.root).find(target.path);
     if (node == nullptr) {
         if (const auto found = open_.find(key); found != open_.end()) {
             found->second.deleted = true;
@@ -262,17 +262,21 @@ RegKeyNode* EmulatedRegistry::locate(HKey key, const Target& target, RegTree& tr
     return node;
 }
 
-Status EmulatedRegistry::readKey(HKey key, RegTree& tree, RegKeyNode*& node) {
+RegKeyNode* EmulatedRegistry::locate(HKey key, const Target& target, RegTree& tree) {
+    return const_cast<RegKeyNode*>(locate(key, target, std::as_const(tree)));
+}
+
+Status EmulatedRegistry::readKey(HKey key, std::shared_ptr<const RegTree>& tree,
+                                 const RegKeyNode*& node) {
     Target target;
     if (const Status status = resolve(key, target); status != kErrorSuccess) {
         return status;
     }
-    auto current = store_.read();
-    if (!current) {
+    tree = store_.read();
+    if (!tree) {
         return kErrorAccessDenied;
     }
-    tree = std::move(*current);
-    node = locate(key, target, tree);
+    node = locate(key, target, *tree);
     return node == nullptr ? kErrorKeyDeleted : kErrorSuccess;
 }
 

@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <ostream>
 
 namespace tovra::platform::emulated {
@@ -59,9 +60,10 @@ private:
     /// not open, kErrorKeyDeleted for one whose key is gone.
     Status resolve(HKey key, Target& target) const;
     /// The handle's key in tree; nullptr, and the handle marked deleted, when it is gone.
+    const RegKeyNode* locate(HKey key, const Target& target, const RegTree& tree);
     RegKeyNode* locate(HKey key, const Target& target, RegTree& tree);
     /// Reads the tree and finds the handle's key in it, for the calls that only read.
-    Status readKey(HKey key, RegTree& tree, RegKeyNode*& node);
+    Status readKey(HKey key, std::shared_ptr<const RegTree>& tree, const RegKeyNode*& node);
     HKey issue(Target target);
     /// Marks every handle on target or below it deleted.
     void markDeleted(const Target& target);

@@ -2,7 +2,8 @@
 
 // ShellExecuteA, SHAddToRecentDocs and SystemParametersInfoA(SPI_SETDESKWALLPAPER)
 // of the emulated Windows. Pages and files open with the real desktop
-// (xdg-open); every request is also a line of <root>/shell-executed.log.
+// (xdg-open); every request is also a line of <root>/shell-executed.log:
+// time, operation, file, parameters, directory, show command, result.
 
 #include "platform/Registry.h"
 #include "platform/Shell.h"

@@ -81,6 +81,16 @@ std::string decodeFile(std::string_view bytes) {
     return std::string(bytes);
 }
 
+/// before + the quoted text + after, for an error's reason.
+std::string quotedIn(std::string_view before, std::string_view text, std::string_view after) {
+    std::string reason(before);
+    reason += '"';
+    reason += text;
+    reason += '"';
+    reason += after;
+    return reason;
+}
+
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
@@ -140,7 +150,7 @@ private:
         const std::string_view rootPart = path.substr(0, path.find('\\'));
         const auto root = rootFromName(rootPart);
         if (!root) {
-            fail("unknown root key \"" + std::string(rootPart) + "\"");
+            fail(quotedIn("unknown root key ", rootPart, ""));
         }
         key_ = &tree_.root(*root);
         if (rootPart.size() < path.size()) {
@@ -270,7 +280,7 @@ private:
             const auto item = trimRight(trimLeft(segment.substr(0, comma)));
             const auto byte = parseHex(item, 2);
             if (!byte) {
-                fail("\"" + std::string(item) + "\" in a hex list is not a byte");
+                fail(quotedIn("", item, " in a hex list is not a byte"));
             }
             bytes.push_back(static_cast<std::uint8_t>(*byte));
             if (comma == std::string_view::npos) {

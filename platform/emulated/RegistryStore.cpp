@@ -42,22 +42,28 @@ RegistryStore::RegistryStore(std::filesystem::path stateRoot, std::ostream& diag
     , file_(root_ / "registry.reg")
     , diagnostics_(diagnostics) {}
 
-std::optional<RegTree> RegistryStore::read() {
+std::shared_ptr<const RegTree> RegistryStore::read() {
     std::error_code error;
-    const auto bytes = readFile(file_, error);
+    auto bytes = readFile(file_, error);
     if (!bytes) {
         if (error == std::errc::no_such_file_or_directory) {
-            return RegTree{};
+            return std::make_shared<const RegTree>();
         }
-        return std::nullopt;
+        return nullptr;
+    }
+    if (cachedTree_ && *bytes == cachedBytes_) {
+        return cachedTree_;
     }
     try {
-        return parseRegFile(*bytes);
+        cachedTree_ = std::make_shared<const RegTree>(parseRegFile(*bytes));
+        cachedBytes_ = std::move(*bytes);
+        return cachedTree_;
     } catch (const RegFileError&) {
         // Settle it under the lock, where no other instance is halfway through
         // replacing it; the file may already be good again by then.
         const DirectoryLock lock(root_);
-        return load(lock.locked()).tree;
+        auto loaded = load(lock.locked()).tree;
+        return loaded ? std::make_shared<const RegTree>(std::move(*loaded)) : nullptr;
     }
 }
 
@@ -74,9 +80,15 @@ Status RegistryStore::update(const std::function<Outcome(RegTree&)>& change) {
         return kErrorAccessDenied;
     }
     const Outcome outcome = change(*loaded.tree);
-    if (outcome.changed && !replaceFile(file_, serialiseRegFile(*loaded.tree), kFileMode)) {
+    if (!outcome.changed) {
+        return outcome.status;
+    }
+    std::string text = serialiseRegFile(*loaded.tree);
+    if (!replaceFile(file_, text, kFileMode)) {
         return kErrorAccessDenied;
     }
+    cachedBytes_ = std::move(text);
+    cachedTree_ = std::make_shared<const RegTree>(std::move(*loaded.tree));
     return outcome.status;
 }
 

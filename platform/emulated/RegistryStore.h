@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -32,9 +33,10 @@ public:
     [[nodiscard]] const std::filesystem::path& path() const { return file_; }
 
     /// The registry as the file holds it now; empty when there is no file (or
-    /// when it did not parse and was moved aside). Nothing when the file
-    /// exists but cannot be read.
-    [[nodiscard]] std::optional<RegTree> read();
+    /// when it did not parse and was moved aside). Null when the file exists
+    /// but cannot be read. The file is read at every call; only its parsing
+    /// is skipped when it holds exactly the bytes parsed last time.
+    [[nodiscard]] std::shared_ptr<const RegTree> read();
 
     /// Runs change on the current tree under the folder's lock, and writes the
     /// tree back when change says it changed. The state folder is created
@@ -59,6 +61,9 @@ private:
     std::ostream& diagnostics_;
     /// The bytes of a bad file that could not be moved aside and was already reported.
     std::optional<std::string> reportedUnmovable_;
+    /// The last file read or written, and its tree.
+    std::string cachedBytes_;
+    std::shared_ptr<const RegTree> cachedTree_;
 };
 
 /// Where a bad file goes: file + ".bad-" + stamp, or with "-2", "-3", ...

@@ -8,6 +8,7 @@ namespace tovra::test {
 
 namespace {
 
+using namespace std::string_literals;
 using Call = ProfileStep::Call;
 using Names = std::vector<std::string>;
 
@@ -294,7 +295,7 @@ std::vector<ProfileCase> encodingCases() {
          .steps = {write("图库", "D:\\图片\\1.jpg", ""), readSections({"图库"}),
                    readKeys("图库", {"D:\\图片\\1.jpg"})}},
         {.name = "GarbageBytesHoldNoSections",
-         .initialBytes = std::string("\x81\x30\xFF\xFF\x00\x80 junk \x7F\x01\x02", 15),
+         .initialBytes = "\x81\x30\xFF\xFF\x00\x80 junk \x7F\x01\x02"s,
          .steps = {readSections({}), readString("s", "k", "dflt", "dflt"), write("s", "k", "v"),
                    readString("s", "k", "", "v"), readSections({"s"})}},
     };

@@ -4,8 +4,10 @@
 // a table of cases that starts from given file bytes (or no file), makes calls
 // through the interface only, and checks their results and, where the layout
 // is fixed, the bytes left in the file. A backend's suite instantiates it with
-// INSTANTIATE_TEST_SUITE_P(Name, ProfileConformance, conformanceCases(backend),
-// conformanceCaseName).
+// INSTANTIATE_TEST_SUITE_P(Name, ProfileConformance,
+//                          ::testing::ValuesIn(conformanceCases(backend)), conformanceCaseName).
+// Layout that only some backends keep (LF line breaks, blank lines, spacing
+// around '=') is checked by the backends' own suites.
 //
 // The shared part uses only the standard library, so that the same table can
 // check the Windows backend, cross-built, under Wine.

@@ -7,6 +7,8 @@
 namespace tovra::platform::emulated {
 namespace {
 
+using namespace std::string_literals;
+
 // Whatever a file holds, reading it and writing it back without a change
 // gives the same bytes: the model never loses what it did not understand.
 class ProfileTextRoundTrip : public ::testing::TestWithParam<std::string> {};
@@ -21,7 +23,7 @@ INSTANTIATE_TEST_SUITE_P(
                       std::string("[s]\r\nk=v"), std::string("\n\n\r\r\n\r"),
                       std::string("[s]\rk = v \r\n; c\n\n[t\r\n=x\r\n"),
                       std::string("\t[ s ] tail\t\r\n  key\t=\t\"v\"  \r\n"),
-                      std::string("a\0b=c\0d\r\n[\0]\n", 16),
+                      "a\0b=c\0d\r\n[\0]\n"s,
                       std::string("\xFF\xFE garbage \x80\x81\r\r\r[[[]]]==\n")));
 
 TEST(ProfileText, EditsKeepTheRestOfALineBreaklessFile) {

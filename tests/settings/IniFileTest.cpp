@@ -51,6 +51,7 @@ TEST_F(IniFileTest, StringsRoundTripAndEmptyTextLeavesKeyEquals) {
 }
 
 struct IntegerRead {
+    const char* name;
     const char* stored;
     std::int32_t expected;
 };
@@ -62,10 +63,14 @@ TEST_P(IniFileIntegers, ReadsStoredTextOrTheDefault) {
     EXPECT_EQ(ini_.readInteger("TovraDesktop SettingShow", "setshow", -7), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, IniFileIntegers,
-                         ::testing::Values(IntegerRead{"0x10", 16}, IntegerRead{"abc", -7},
-                                           IntegerRead{"", -7}, IntegerRead{"\"42\"", 42},
-                                           IntegerRead{"$ff", 255}, IntegerRead{"-3", -3}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, IniFileIntegers,
+    ::testing::Values(IntegerRead{"Hexadecimal", "0x10", 16}, IntegerRead{"NoNumber", "abc", -7},
+                      IntegerRead{"Empty", "", -7}, IntegerRead{"Quoted", "\"42\"", 42},
+                      IntegerRead{"Dollar", "$ff", 255}, IntegerRead{"Negative", "-3", -3}),
+    [](const ::testing::TestParamInfo<IntegerRead>& tested) {
+        return std::string(tested.param.name);
+    });
 
 TEST_F(IniFileTest, ValueExistsIgnoresCase) {
     ini_.writeString("TovraDesktop PicNameList", "D:\\Pictures\\Sea.JPG", "");
