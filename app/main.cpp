@@ -1,0 +1,62 @@
+// The program's main routine: the start-up sequence.
+
+#include "app/ApplicationIcon.h"
+#include "app/Startup.h"
+#include "app/TovraApplication.h"
+#include "app/Unit_TovraDesktop.h"
+#include "app/core/ErrorRoute.h"
+#include "app/core/ProgramState.h"
+#include "platform/NativePlatform.h"
+#include "settings/IniFile.h"
+#include "settings/SettingsIndex.h"
+#include "toolkit/FontSetup.h"
+#include "toolkit/QtHostDesktop.h"
+#include "toolkit/QtMessageBoxes.h"
+#include "toolkit/QtTrayIcon.h"
+
+#include <exception>
+#include <memory>
+#include <string>
+
+#include <QIcon>
+
+int main(int argc, char** argv) {
+    tovra::TovraApplication app(argc, argv);
+    tovra::TovraApplication::setQuitOnLastWindowClosed(false);
+    tovra::TovraApplication::setApplicationName(
+        QString::fromUtf8(tovra::settings::kSectionPrefix.data(),
+                          static_cast<qsizetype>(tovra::settings::kSectionPrefix.size())));
+    tovra::toolkit::setUpFonts();
+    const QIcon icon = tovra::applicationIcon();
+    tovra::TovraApplication::setWindowIcon(icon);
+
+    tovra::toolkit::QtHostDesktop desktop;
+    tovra::toolkit::QtMessageBoxes messageBoxes;
+    tovra::toolkit::QtTrayIcon tray(icon);
+    std::unique_ptr<tovra::platform::NativePlatform> native;
+    try {
+        native = tovra::platform::createNativePlatform({desktop, messageBoxes, tray});
+    } catch (const std::exception& error) {
+        // Without a platform (no home folder for the emulated Windows) there
+        // is nothing to work on: say why, and end.
+        messageBoxes.messageBox(0, error.what(), "TovraDesktop",
+                                tovra::platform::kMbOk | tovra::platform::kMbIconError);
+        return 1;
+    }
+    tovra::platform::Platform platform = native->platform();
+
+    // Until the picture preview window exists, an error that ends a handler
+    // is shown in a message box.
+    tovra::ErrorRoute errors(messageBoxes, "TovraDesktop");
+    app.setErrorSink([&errors](const std::string& text) { errors.report(text); });
+
+    tovra::ProgramState state;
+    const std::string executable = tovra::TovraApplication::applicationFilePath().toStdString();
+    tovra::TFormTovraDesktop mainWindow(
+        {platform, state, errors, tovra::settings::settingsIniPath(executable), executable, {}});
+    QObject::connect(&mainWindow, &tovra::TFormTovraDesktop::closed, &app, &QCoreApplication::quit);
+    tovra::startMainWindow(mainWindow, errors);
+    // The splash, the picture preview and the wallpaper list join here as
+    // their features arrive.
+    return tovra::TovraApplication::exec();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+// A small flat button with a text caption: orange face, dark blue border,
+// white bold caption. On Windows it is a windowless control, so a press on it
+// also reaches the window under it (register it with the window magnet).
+// It reports the raw mouse events too, for handlers that track a drag on it.
+
+#include <QAbstractButton>
+#include <QColor>
+
+namespace tovra::toolkit {
+
+class FlatSpeedButton : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    explicit FlatSpeedButton(const QString& caption, QWidget* parent = nullptr);
+
+    static inline const QColor kFace{0xFF, 0x80, 0x00};
+    static inline const QColor kBorder{0x00, 0x00, 0x73};
+    static inline const QColor kCaption{Qt::white};
+
+    [[nodiscard]] QSize sizeHint() const override;
+
+Q_SIGNALS:
+    void mouseEntered();
+    /// Any button went down; pos in the button's coordinates.
+    void mouseDown(Qt::MouseButton button, QPoint pos);
+    void mouseMoved(QPoint pos);
+    void mouseUp(Qt::MouseButton button, QPoint pos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool hovered_ = false;
+};
+
+} // namespace tovra::toolkit
