@@ -4,10 +4,10 @@
 
 namespace tovra {
 
-TovraApplication::TovraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TovraApplication::TovraApplication(int& argc, char** argv)
+    : QApplication(argc, argv) {}
 
-bool TovraApplication::notify(QObject* receiver, QEvent* event)
-{
+bool TovraApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {

@@ -4,10 +4,10 @@
 // handler stop: they never cross Qt's event loop, they go the program-wide
 // failure route instead.
 
-#include <QApplication>
-
 #include <functional>
 #include <string>
+
+#include <QApplication>
 
 namespace tovra {
 

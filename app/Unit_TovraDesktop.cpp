@@ -185,8 +185,7 @@ void TFormTovraDesktop::createMenu() {
 }
 
 void TFormTovraDesktop::createMagnet() {
-    Magnetic1 =
-        std::make_unique<TMagnetic>(this, services_.platform.windows, services_.platform.screen);
+    Magnetic1 = new TMagnetic(this, services_.platform.windows, services_.platform.screen);
     magnet::MagnetCore& core = Magnetic1->core();
     core.Active = true;
     core.CanResize = false;

@@ -120,7 +120,7 @@ public:
     QAction* N10 = nullptr;
     QAction* N8 = nullptr;
     QAction* N9 = nullptr;
-    std::unique_ptr<TMagnetic> Magnetic1;
+    TMagnetic* Magnetic1 = nullptr; // owned by the window, as its Qt parent
 
 Q_SIGNALS:
     /// The window has closed and its exit steps have run: the program ends.

@@ -5,6 +5,7 @@
 #include "platform/emulated/EmulatedProfileFiles.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsIndex.h"
+#include "tests/support/TempDir.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
@@ -23,29 +24,7 @@ using tovra::settings::IniFile;
 
 constexpr int kPictures = 5000;
 
-/// A private folder for the benchmark's files, removed at the end.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tovra-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a scratch folder");
-        }
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    [[nodiscard]] std::string file(const char* name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
+using ScratchFolder = tovra::test::TempDir;
 
 std::string picturePath(int number) {
     static const std::array<const char*, 4> categories = {"风景", "动物", "城市", "花卉"};

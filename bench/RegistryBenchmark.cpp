@@ -3,6 +3,7 @@
 
 #include "platform/emulated/EmulatedRegistry.h"
 #include "platform/emulated/RegFile.h"
+#include "tests/support/TempDir.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -13,28 +14,7 @@
 namespace tovra::platform::emulated {
 namespace {
 
-/// A private scratch folder, removed at the end.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tovra-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a scratch folder");
-        }
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using ScratchFolder = tovra::test::TempDir;
 
 /// keys keys under HKCU\Software\Bench, five values each, the way a
 /// well-used registry of a desktop program looks.

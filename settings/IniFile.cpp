@@ -11,13 +11,11 @@ namespace tovra::settings {
 
 namespace {
 
-constexpr bool isBlank(char c)
-{
+constexpr bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-std::string_view trimmed(std::string_view text)
-{
+std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
@@ -27,8 +25,7 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-std::optional<std::int32_t> parseHex(std::string_view digits, bool negative)
-{
+std::optional<std::int32_t> parseHex(std::string_view digits, bool negative) {
     std::uint32_t value = 0;
     const auto [end, error] =
         std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
@@ -40,8 +37,7 @@ std::optional<std::int32_t> parseHex(std::string_view digits, bool negative)
     return static_cast<std::int32_t>(bits);
 }
 
-std::optional<std::int32_t> parseDecimal(std::string_view digits, bool negative)
-{
+std::optional<std::int32_t> parseDecimal(std::string_view digits, bool negative) {
     std::int64_t value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (digits.empty() || digits.front() == '-' || error != std::errc{} ||
@@ -59,12 +55,9 @@ std::optional<std::int32_t> parseDecimal(std::string_view digits, bool negative)
 } // namespace
 
 IniFileError::IniFileError(const std::string& fileName)
-    : Error("Unable to write to " + fileName)
-{
-}
+    : Error("Unable to write to " + fileName) {}
 
-std::optional<std::int32_t> parseIniInteger(std::string_view text)
-{
+std::optional<std::int32_t> parseIniInteger(std::string_view text) {
     text = trimmed(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -80,8 +73,7 @@ std::optional<std::int32_t> parseIniInteger(std::string_view text)
     return parseDecimal(text, negative);
 }
 
-std::string settingsIniPath(const std::string& executablePath)
-{
+std::string settingsIniPath(const std::string& executablePath) {
     std::filesystem::path path(executablePath);
     path.replace_extension(".ini");
     return path.string();
@@ -89,64 +81,52 @@ std::string settingsIniPath(const std::string& executablePath)
 
 IniFile::IniFile(platform::ProfileFiles& profiles, std::string fileName)
     : profiles_(profiles)
-    , fileName_(std::move(fileName))
-{
-}
+    , fileName_(std::move(fileName)) {}
 
 std::string IniFile::readString(const std::string& section, const std::string& key,
-                                const std::string& defaultValue) const
-{
+                                const std::string& defaultValue) const {
     return profiles_.readString(fileName_, section, key, defaultValue, kStringBufferSize);
 }
 
 std::int32_t IniFile::readInteger(const std::string& section, const std::string& key,
-                                  std::int32_t defaultValue) const
-{
+                                  std::int32_t defaultValue) const {
     return parseIniInteger(readString(section, key, {})).value_or(defaultValue);
 }
 
 void IniFile::writeString(const std::string& section, const std::string& key,
-                          const std::string& value)
-{
+                          const std::string& value) {
     if (!profiles_.writeString(fileName_, section, key, value)) {
         throw IniFileError(fileName_);
     }
 }
 
-void IniFile::writeInteger(const std::string& section, const std::string& key,
-                           std::int32_t value)
-{
+void IniFile::writeInteger(const std::string& section, const std::string& key, std::int32_t value) {
     writeString(section, key, std::to_string(value));
 }
 
-bool IniFile::valueExists(const std::string& section, const std::string& key) const
-{
+bool IniFile::valueExists(const std::string& section, const std::string& key) const {
     const auto keys = readSection(section);
     return std::any_of(keys.begin(), keys.end(), [&key](const std::string& name) {
         return platform::equalsIgnoringCase(name, key);
     });
 }
 
-std::vector<std::string> IniFile::readSection(const std::string& section) const
-{
+std::vector<std::string> IniFile::readSection(const std::string& section) const {
     return profiles_.readKeys(fileName_, section);
 }
 
-std::vector<std::string> IniFile::readSections() const
-{
+std::vector<std::string> IniFile::readSections() const {
     return profiles_.readSections(fileName_);
 }
 
-void IniFile::deleteKey(const std::string& section, const std::string& key) noexcept
-{
+void IniFile::deleteKey(const std::string& section, const std::string& key) noexcept {
     try {
         profiles_.deleteKey(fileName_, section, key);
     } catch (...) { // a failed deletion is silent by design
     }
 }
 
-void IniFile::eraseSection(const std::string& section)
-{
+void IniFile::eraseSection(const std::string& section) {
     if (!profiles_.eraseSection(fileName_, section)) {
         throw IniFileError(fileName_);
     }

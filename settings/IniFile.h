@@ -43,8 +43,7 @@ public:
     [[nodiscard]] std::int32_t readInteger(const std::string& section, const std::string& key,
                                            std::int32_t defaultValue) const;
     /// Creates the file, section and key as needed. Throws IniFileError.
-    void writeString(const std::string& section, const std::string& key,
-                     const std::string& value);
+    void writeString(const std::string& section, const std::string& key, const std::string& value);
     /// Writes the decimal text. Throws IniFileError.
     void writeInteger(const std::string& section, const std::string& key, std::int32_t value);
     /// Whether key is among the section's key names (case ignored).

@@ -8,45 +8,38 @@ using platform::HKey;
 using platform::kErrorSuccess;
 using platform::RegValue;
 
-RegistryError RegistryError::getFailed(const std::string& name)
-{
+RegistryError RegistryError::getFailed(const std::string& name) {
     return RegistryError("Failed to get data for '" + name + "'");
 }
 
-RegistryError RegistryError::invalidType(const std::string& name)
-{
+RegistryError RegistryError::invalidType(const std::string& name) {
     return RegistryError("Invalid data type for '" + name + "'");
 }
 
-RegistryError RegistryError::setFailed(const std::string& name)
-{
+RegistryError RegistryError::setFailed(const std::string& name) {
     return RegistryError("Failed to set data for '" + name + "'");
 }
 
-RegistryAccess::RegistryAccess(platform::Registry& registry) : registry_(registry) {}
+RegistryAccess::RegistryAccess(platform::Registry& registry)
+    : registry_(registry) {}
 
 RegistryAccess::RegistryAccess(RegistryAccess&& other) noexcept
     : registry_(other.registry_)
     , root_(other.root_)
-    , current_(std::exchange(other.current_, 0))
-{
-}
+    , current_(std::exchange(other.current_, 0)) {}
 
-RegistryAccess::~RegistryAccess()
-{
+RegistryAccess::~RegistryAccess() {
     closeKey();
 }
 
-void RegistryAccess::setRootKey(HKey root)
-{
+void RegistryAccess::setRootKey(HKey root) {
     if (root != root_) {
         closeKey();
         root_ = root;
     }
 }
 
-HKey RegistryAccess::baseFor(const std::string& path, std::string& relative) const
-{
+HKey RegistryAccess::baseFor(const std::string& path, std::string& relative) const {
     if (path.starts_with('\\')) {
         relative = path.substr(1);
         return root_;
@@ -55,8 +48,7 @@ HKey RegistryAccess::baseFor(const std::string& path, std::string& relative) con
     return current_ != 0 ? current_ : root_;
 }
 
-bool RegistryAccess::openKey(const std::string& path, bool canCreate)
-{
+bool RegistryAccess::openKey(const std::string& path, bool canCreate) {
     std::string relative;
     const HKey base = baseFor(path, relative);
     HKey opened = 0;
@@ -70,22 +62,19 @@ bool RegistryAccess::openKey(const std::string& path, bool canCreate)
     return true;
 }
 
-void RegistryAccess::closeKey()
-{
+void RegistryAccess::closeKey() {
     if (current_ != 0) {
         registry_.closeKey(current_);
         current_ = 0;
     }
 }
 
-bool RegistryAccess::valueExists(const std::string& name) const
-{
+bool RegistryAccess::valueExists(const std::string& name) const {
     RegValue value;
     return current_ != 0 && registry_.queryValue(current_, name, value) == kErrorSuccess;
 }
 
-std::string RegistryAccess::readString(const std::string& name) const
-{
+std::string RegistryAccess::readString(const std::string& name) const {
     RegValue value;
     if (current_ == 0 || registry_.queryValue(current_, name, value) != kErrorSuccess) {
         return {};
@@ -96,8 +85,7 @@ std::string RegistryAccess::readString(const std::string& name) const
     return value.asText();
 }
 
-std::int32_t RegistryAccess::readInteger(const std::string& name) const
-{
+std::int32_t RegistryAccess::readInteger(const std::string& name) const {
     RegValue value;
     if (current_ == 0 || registry_.queryValue(current_, name, value) != kErrorSuccess) {
         throw RegistryError::getFailed(name);
@@ -109,47 +97,39 @@ std::int32_t RegistryAccess::readInteger(const std::string& name) const
     return static_cast<std::int32_t>(*number);
 }
 
-bool RegistryAccess::readBool(const std::string& name) const
-{
+bool RegistryAccess::readBool(const std::string& name) const {
     return readInteger(name) != 0;
 }
 
-void RegistryAccess::setValue(const std::string& name, const RegValue& value)
-{
+void RegistryAccess::setValue(const std::string& name, const RegValue& value) {
     if (current_ == 0 || registry_.setValue(current_, name, value) != kErrorSuccess) {
         throw RegistryError::setFailed(name);
     }
 }
 
-void RegistryAccess::writeString(const std::string& name, const std::string& value)
-{
+void RegistryAccess::writeString(const std::string& name, const std::string& value) {
     setValue(name, RegValue::text(value));
 }
 
-void RegistryAccess::writeInteger(const std::string& name, std::int32_t value)
-{
+void RegistryAccess::writeInteger(const std::string& name, std::int32_t value) {
     setValue(name, RegValue::dword(static_cast<std::uint32_t>(value)));
 }
 
-void RegistryAccess::writeBool(const std::string& name, bool value)
-{
+void RegistryAccess::writeBool(const std::string& name, bool value) {
     writeInteger(name, value ? 1 : 0);
 }
 
-bool RegistryAccess::deleteValue(const std::string& name)
-{
+bool RegistryAccess::deleteValue(const std::string& name) {
     return current_ != 0 && registry_.deleteValue(current_, name) == kErrorSuccess;
 }
 
-bool RegistryAccess::deleteKey(const std::string& path)
-{
+bool RegistryAccess::deleteKey(const std::string& path) {
     std::string relative;
     const HKey base = baseFor(path, relative);
     return deleteTree(base, relative);
 }
 
-bool RegistryAccess::deleteTree(HKey parent, const std::string& subKey)
-{
+bool RegistryAccess::deleteTree(HKey parent, const std::string& subKey) {
     HKey key = 0;
     if (registry_.openKey(parent, subKey, key) != kErrorSuccess) {
         return false;

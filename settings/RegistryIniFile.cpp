@@ -8,15 +8,13 @@ RegistryIniFile::RegistryIniFile(platform::Registry& registry, platform::HKey ro
                                  const std::string& keyPath)
     : registry_(registry)
     , root_(root)
-    , keyPath_(keyPath.starts_with('\\') ? keyPath : "\\" + keyPath)
-{
+    , keyPath_(keyPath.starts_with('\\') ? keyPath : "\\" + keyPath) {
     RegistryAccess file(registry_);
     file.setRootKey(root_);
     opened_ = file.openKey(keyPath_, true);
 }
 
-RegistryAccess RegistryIniFile::openSection(const std::string& section, bool create) const
-{
+RegistryAccess RegistryIniFile::openSection(const std::string& section, bool create) const {
     RegistryAccess access(registry_);
     access.setRootKey(root_);
     if (opened_) {
@@ -26,15 +24,13 @@ RegistryAccess RegistryIniFile::openSection(const std::string& section, bool cre
 }
 
 std::string RegistryIniFile::readString(const std::string& section, const std::string& name,
-                                        const std::string& defaultValue)
-{
+                                        const std::string& defaultValue) {
     const RegistryAccess key = openSection(section, false);
     return key.valueExists(name) ? key.readString(name) : defaultValue;
 }
 
 std::int32_t RegistryIniFile::readInteger(const std::string& section, const std::string& name,
-                                          std::int32_t defaultValue)
-{
+                                          std::int32_t defaultValue) {
     const RegistryAccess key = openSection(section, false);
     if (!key.valueExists(name)) {
         return defaultValue;
@@ -47,15 +43,13 @@ std::int32_t RegistryIniFile::readInteger(const std::string& section, const std:
 }
 
 void RegistryIniFile::writeString(const std::string& section, const std::string& name,
-                                  const std::string& value)
-{
+                                  const std::string& value) {
     RegistryAccess key = openSection(section, true);
     key.writeString(name, value);
 }
 
 void RegistryIniFile::writeInteger(const std::string& section, const std::string& name,
-                                   std::int32_t value)
-{
+                                   std::int32_t value) {
     writeString(section, name, std::to_string(value));
 }
 

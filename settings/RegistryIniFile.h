@@ -25,8 +25,7 @@ public:
                                          const std::string& defaultValue);
     [[nodiscard]] std::int32_t readInteger(const std::string& section, const std::string& name,
                                            std::int32_t defaultValue);
-    void writeString(const std::string& section, const std::string& name,
-                     const std::string& value);
+    void writeString(const std::string& section, const std::string& name, const std::string& value);
     void writeInteger(const std::string& section, const std::string& name, std::int32_t value);
 
 private:

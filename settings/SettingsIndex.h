@@ -19,8 +19,7 @@ namespace tovra::settings {
 inline constexpr std::string_view kSectionPrefix = "TovraDesktop";
 
 /// SectionPrefix + suffix.
-[[nodiscard]] inline std::string sectionName(std::string_view prefix, std::string_view suffix)
-{
+[[nodiscard]] inline std::string sectionName(std::string_view prefix, std::string_view suffix) {
     std::string name(prefix);
     name += suffix;
     return name;
@@ -74,7 +73,7 @@ inline constexpr std::array<std::string_view, 10> kStartMenuPolicies = {
     "NoFavoritesMenu", "NoRecentDocsMenu", "NoFind",          "NoRun",        "NoLogoff",
     "NoClose",         "NoSetFolders",     "NoFolderoptions", "NoSettaskbar", "NoWindowsUpdate"};
 inline constexpr std::array<std::string_view, 3> kDesktopPolicies = {"NoDesktop", "NoNetHood",
-                                                                      "NoEntireNetwork"};
+                                                                     "NoEntireNetwork"};
 inline constexpr std::string_view kNoChangeStartMenu = "NoChangeStartMenu";
 inline constexpr std::string_view kNoSaveSettings = "NoSaveSettings";
 
@@ -97,7 +96,7 @@ inline constexpr std::string_view kWallpaper = "Wallpaper";
 inline constexpr std::string_view kStartMenuShellIconsKey =
     "\\Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";
 inline constexpr std::array<std::string_view, 6> kStartMenuShellIcons = {"44", "24", "27",
-                                                                          "43", "22", "19"};
+                                                                         "43", "22", "19"};
 inline constexpr std::string_view kDesktopShellIconsKey =
     "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Icons";
 inline constexpr std::string_view kShortcutOverlayIcon = "29";

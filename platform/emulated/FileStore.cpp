@@ -15,9 +15,9 @@ namespace {
 /// Closes a descriptor at the end of a scope.
 class FdCloser {
 public:
-    explicit FdCloser(int fd) : fd_(fd) {}
-    ~FdCloser()
-    {
+    explicit FdCloser(int fd)
+        : fd_(fd) {}
+    ~FdCloser() {
         if (fd_ >= 0) {
             ::close(fd_);
         }
@@ -31,8 +31,7 @@ private:
     int fd_;
 };
 
-bool writeAll(int fd, std::string_view contents)
-{
+bool writeAll(int fd, std::string_view contents) {
     while (!contents.empty()) {
         const ssize_t written = ::write(fd, contents.data(), contents.size());
         if (written < 0) {
@@ -47,8 +46,7 @@ bool writeAll(int fd, std::string_view contents)
 }
 
 /// Opens a new temporary file beside target, named so that no reader mistakes it.
-int openTemporary(const std::filesystem::path& target, unsigned mode, std::string& name)
-{
+int openTemporary(const std::filesystem::path& target, unsigned mode, std::string& name) {
     static thread_local std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < 16; ++attempt) {
         std::string leaf = ".";
@@ -66,16 +64,13 @@ int openTemporary(const std::filesystem::path& target, unsigned mode, std::strin
 
 /// A file without any write permission stands for a file with the Windows
 /// read-only attribute, which refuses writes even from an administrator.
-bool isWritableFile(const std::filesystem::path& file, const struct stat& info)
-{
-    return S_ISREG(info.st_mode) && (info.st_mode & 0222) != 0 &&
-           ::access(file.c_str(), W_OK) == 0;
+bool isWritableFile(const std::filesystem::path& file, const struct stat& info) {
+    return S_ISREG(info.st_mode) && (info.st_mode & 0222) != 0 && ::access(file.c_str(), W_OK) == 0;
 }
 
 } // namespace
 
-DirectoryLock::DirectoryLock(const std::filesystem::path& directory)
-{
+DirectoryLock::DirectoryLock(const std::filesystem::path& directory) {
     const std::string name = directory.empty() ? std::string(".") : directory.string();
     FdCloser fd(::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0) {
@@ -90,15 +85,13 @@ DirectoryLock::DirectoryLock(const std::filesystem::path& directory)
     }
 }
 
-DirectoryLock::~DirectoryLock()
-{
+DirectoryLock::~DirectoryLock() {
     if (fd_ >= 0) {
         ::close(fd_); // closing releases the lock
     }
 }
 
-std::optional<std::string> readFile(const std::filesystem::path& file, std::error_code& error)
-{
+std::optional<std::string> readFile(const std::filesystem::path& file, std::error_code& error) {
     error.clear();
     FdCloser fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
@@ -134,8 +127,7 @@ std::optional<std::string> readFile(const std::filesystem::path& file, std::erro
 }
 
 bool replaceFile(const std::filesystem::path& file, std::string_view contents,
-                 unsigned newFileMode)
-{
+                 unsigned newFileMode) {
     struct stat existing {};
     const bool exists = ::stat(file.c_str(), &existing) == 0;
     if (exists && !isWritableFile(file, existing)) {

@@ -1,7 +1,6 @@
 #include "settings/IniFile.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 
 namespace tovra::settings {
@@ -14,8 +13,7 @@ struct IntegerCase {
 
 class IniInteger : public ::testing::TestWithParam<IntegerCase> {};
 
-TEST_P(IniInteger, Parses)
-{
+TEST_P(IniInteger, Parses) {
     EXPECT_EQ(parseIniInteger(GetParam().text), GetParam().expected) << GetParam().text;
 }
 
@@ -41,8 +39,7 @@ struct PathCase {
 
 class SettingsIniPath : public ::testing::TestWithParam<PathCase> {};
 
-TEST_P(SettingsIniPath, ReplacesTheExtension)
-{
+TEST_P(SettingsIniPath, ReplacesTheExtension) {
     EXPECT_EQ(settingsIniPath(GetParam().executable), GetParam().ini);
 }
 

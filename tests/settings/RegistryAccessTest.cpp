@@ -2,6 +2,7 @@
 // in which order, and how it turns their results into values and errors.
 
 #include "settings/RegistryAccess.h"
+
 #include "settings/RegistryIniFile.h"
 
 #include <gmock/gmock.h>
@@ -40,8 +41,7 @@ public:
 constexpr HKey kOpened = 0x100;
 constexpr HKey kOther = 0x200;
 
-TEST(RegistryAccess, LeadingBackslashStartsAtTheRootOtherwiseAtTheOpenKey)
-{
+TEST(RegistryAccess, LeadingBackslashStartsAtTheRootOtherwiseAtTheOpenKey) {
     ScriptedRegistry registry;
     InSequence order;
     EXPECT_CALL(registry, createKey(kHkeyLocalMachine, "SOFTWARE\\tavro", _))
@@ -57,8 +57,7 @@ TEST(RegistryAccess, LeadingBackslashStartsAtTheRootOtherwiseAtTheOpenKey)
     ASSERT_TRUE(access.openKey("child"));
 }
 
-TEST(RegistryAccess, FailedOpenKeepsThePreviousKey)
-{
+TEST(RegistryAccess, FailedOpenKeepsThePreviousKey) {
     ScriptedRegistry registry;
     EXPECT_CALL(registry, createKey(kHkeyCurrentUser, "good", _))
         .WillOnce(DoAll(SetArgReferee<2>(kOpened), Return(kErrorSuccess)));
@@ -74,8 +73,7 @@ TEST(RegistryAccess, FailedOpenKeepsThePreviousKey)
     EXPECT_EQ(access.readString("v"), "kept");
 }
 
-TEST(RegistryAccess, ChangingTheRootClosesTheKeyAndTheSameRootKeepsIt)
-{
+TEST(RegistryAccess, ChangingTheRootClosesTheKeyAndTheSameRootKeepsIt) {
     ScriptedRegistry registry;
     EXPECT_CALL(registry, createKey(kHkeyCurrentUser, "k", _))
         .WillOnce(DoAll(SetArgReferee<2>(kOpened), Return(kErrorSuccess)));
@@ -100,8 +98,7 @@ struct ReadCase {
 
 class RegistryReads : public ::testing::TestWithParam<ReadCase> {};
 
-TEST_P(RegistryReads, GiveValuesOrTheirErrors)
-{
+TEST_P(RegistryReads, GiveValuesOrTheirErrors) {
     const ReadCase& c = GetParam();
     ScriptedRegistry registry;
     EXPECT_CALL(registry, createKey(_, _, _))
@@ -135,16 +132,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ReadCase{"dword", kErrorSuccess, RegValue::dword(42), nullptr, 42, "", ""},
         ReadCase{"negative", kErrorSuccess, RegValue::dword(0xFFFFFFFF), nullptr, -1, "", ""},
-        ReadCase{"text", kErrorSuccess, RegValue::text("abc"),
-                 "Invalid data type for 'value'", 0, nullptr, "abc"},
+        ReadCase{"text", kErrorSuccess, RegValue::text("abc"), "Invalid data type for 'value'", 0,
+                 nullptr, "abc"},
         ReadCase{"missing", kErrorFileNotFound, RegValue{}, "Failed to get data for 'value'", 0,
                  nullptr, ""},
         ReadCase{"binary", kErrorSuccess, RegValue{platform::kRegBinary, {1, 2, 3, 4}},
                  "Invalid data type for 'value'", 0, "", ""}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST(RegistryAccess, WithoutAnOpenKeyReadsAndWritesFailAsDocumented)
-{
+TEST(RegistryAccess, WithoutAnOpenKeyReadsAndWritesFailAsDocumented) {
     ScriptedRegistry registry;
     RegistryAccess access(registry);
     EXPECT_FALSE(access.valueExists("v"));
@@ -159,8 +155,7 @@ TEST(RegistryAccess, WithoutAnOpenKeyReadsAndWritesFailAsDocumented)
     EXPECT_FALSE(access.deleteValue("v"));
 }
 
-TEST(RegistryAccess, RefusedWriteRaisesAndTypesAreWindowsTypes)
-{
+TEST(RegistryAccess, RefusedWriteRaisesAndTypesAreWindowsTypes) {
     ScriptedRegistry registry;
     EXPECT_CALL(registry, createKey(_, _, _))
         .WillOnce(DoAll(SetArgReferee<2>(kOpened), Return(kErrorSuccess)));
@@ -178,8 +173,7 @@ TEST(RegistryAccess, RefusedWriteRaisesAndTypesAreWindowsTypes)
     EXPECT_THROW(access.writeBool("b", true), RegistryError);
 }
 
-TEST(RegistryAccess, DeleteKeyEmptiesSubkeysDepthFirstBeforeDeletingTheKey)
-{
+TEST(RegistryAccess, DeleteKeyEmptiesSubkeysDepthFirstBeforeDeletingTheKey) {
     ScriptedRegistry registry;
     constexpr HKey kTop = 0x10;
     constexpr HKey kChild = 0x11;
@@ -201,8 +195,7 @@ TEST(RegistryAccess, DeleteKeyEmptiesSubkeysDepthFirstBeforeDeletingTheKey)
     EXPECT_TRUE(access.deleteKey("\\top"));
 }
 
-TEST(RegistryIniFile, WritesIntegersAsDecimalTextInTheSectionSubkey)
-{
+TEST(RegistryIniFile, WritesIntegersAsDecimalTextInTheSectionSubkey) {
     ScriptedRegistry registry;
     EXPECT_CALL(registry, createKey(kHkeyCurrentUser, "Control Panel", _))
         .WillOnce(DoAll(SetArgReferee<2>(kOpened), Return(kErrorSuccess)));
@@ -216,8 +209,7 @@ TEST(RegistryIniFile, WritesIntegersAsDecimalTextInTheSectionSubkey)
     file.writeInteger("Desktop", "wallpaperstyle", 2);
 }
 
-TEST(RegistryIniFile, UnopenableKeyMakesWritesFailAndReadsDefault)
-{
+TEST(RegistryIniFile, UnopenableKeyMakesWritesFailAndReadsDefault) {
     ScriptedRegistry registry;
     EXPECT_CALL(registry, createKey(_, _, _)).WillRepeatedly(Return(kErrorAccessDenied));
     RegistryIniFile file(registry, kHkeyCurrentUser, "\\Control Panel");
