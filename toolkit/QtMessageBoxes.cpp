@@ -69,10 +69,10 @@ int QtMessageBoxes::messageBox(platform::Hwnd owner, const std::string& text,
                     QMessageBox::NoButton, parent);
     std::vector<std::pair<QAbstractButton*, int>> answers;
     QAbstractButton* cancel = nullptr;
-    for (const ButtonSpec& spec : buttonsFor(type)) {
-        QPushButton* button = box.addButton(QString::fromUtf8(spec.caption), spec.role);
-        answers.emplace_back(button, spec.result);
-        if (spec.result == platform::kIdCancel) {
+    for (const ButtonSpec& choice : buttonsFor(type)) {
+        QPushButton* button = box.addButton(QString::fromUtf8(choice.caption), choice.role);
+        answers.emplace_back(button, choice.result);
+        if (choice.result == platform::kIdCancel) {
             cancel = button;
         }
     }
