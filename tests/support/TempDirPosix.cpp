@@ -1,16 +1,12 @@
 #include "tests/support/TempDir.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace tovra::test {
 
-TempDir::TempDir()
-{
+TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "tovra-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot create a temporary folder");
@@ -18,8 +14,7 @@ TempDir::TempDir()
     path_ = pattern;
 }
 
-TempDir::~TempDir()
-{
+TempDir::~TempDir() {
     std::error_code ignored;
     // Give back write permission that a test took away, so that removal works.
     for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
@@ -29,13 +24,7 @@ TempDir::~TempDir()
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::file(const std::string& name) const
-{
-    return (path_ / name).string();
-}
-
-std::filesystem::path unwritableFolder(const TempDir& scratch)
-{
+std::filesystem::path unwritableFolder(const TempDir& scratch) {
     if (::geteuid() == 0) {
         return "/proc/self"; // root may write anywhere on a normal file system
     }
@@ -45,16 +34,8 @@ std::filesystem::path unwritableFolder(const TempDir& scratch)
     return folder;
 }
 
-void writeBytes(const std::filesystem::path& file, const std::string& bytes)
-{
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-std::string readBytes(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+void makeReadOnly(const std::filesystem::path& file) {
+    ::chmod(file.c_str(), 0444);
 }
 
 } // namespace tovra::test
