@@ -32,7 +32,8 @@ public:
     virtual std::vector<std::string> readSections(const std::string& file) = 0;
 
     /// WritePrivateProfileStringA with a key and a value. False when the
-    /// system refuses the write.
+    /// system refuses the write, and when a name is blank or a name or the
+    /// value holds a line break: the file's format cannot store them.
     virtual bool writeString(const std::string& file, const std::string& section,
                              const std::string& key, const std::string& value) = 0;
 

@@ -4,6 +4,10 @@
 #   ui     Qt 6 Widgets and the CJK font the Chinese captions need
 #   test   GoogleTest/GoogleMock and Google Benchmark
 #   xvfb   a virtual X display and the screenshot tools, for machines without a display
+#   wine   the mingw-w64 cross compiler, GoogleTest's sources and Wine, to build the
+#          Windows backend and run its tests; a virtual X display and the X libraries
+#          that Wine's X11 driver loads (only recommended by Debian's package), for
+#          its window tests; and the zh_CN.UTF-8 locale, which gives Wine code page 936
 # Runs apt-get only when something is missing; uses sudo when not root.
 set -euo pipefail
 
@@ -12,6 +16,7 @@ declare -A groups=(
     [ui]="qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev fontconfig fonts-arphic-gbsn00lp"
     [test]="libgtest-dev libgmock-dev libbenchmark-dev"
     [xvfb]="xvfb xauth imagemagick x11-utils"
+    [wine]="g++-mingw-w64-x86-64-posix googletest wine64 wine xvfb xauth locales libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1"
 )
 
 wanted=()
@@ -27,15 +32,28 @@ for package in "${wanted[@]}"; do
         missing+=("$package")
     fi
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
 
-echo "Installing from Debian's packages: ${missing[*]}"
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
-    command -v sudo >/dev/null || { echo "install-deps: not root and no sudo; install: ${missing[*]}" >&2; exit 1; }
     sudo=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-    -o DPkg::Lock::Timeout=300 "${missing[@]}"
+
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Installing from Debian's packages: ${missing[*]}"
+    if [[ ${#sudo[@]} -gt 0 ]] && ! command -v sudo >/dev/null; then
+        echo "install-deps: not root and no sudo; install: ${missing[*]}" >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+        -o DPkg::Lock::Timeout=300 "${missing[@]}"
+fi
+
+# Wine takes its ANSI code page from the locale's name alone, but the code page
+# of Unix file names from the locale itself: without it, a Chinese file name
+# cannot reach the disk.
+if [[ " $* " == *" wine "* ]] && ! locale -a 2>/dev/null | grep -qix 'zh_CN\.utf-\?8'; then
+    echo "Generating the zh_CN.UTF-8 locale"
+    "${sudo[@]}" localedef -i zh_CN -c -f UTF-8 -A /usr/share/locale/locale.alias zh_CN.UTF-8
+fi

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the suite,
-# then the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer,
+# and the Windows build of the Qt-free libraries, cross-compiled with
+# mingw-w64 and run under Wine.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc)
 
-"$top/scripts/install-deps.sh" build ui test
+"$top/scripts/install-deps.sh" build ui test wine
 
 run_suite() { # name, extra cmake options...
     local build="$top/build/$1"
@@ -17,6 +19,27 @@ run_suite() { # name, extra cmake options...
     ctest --test-dir "$build" --output-on-failure -j "$jobs" --timeout 300
 }
 
+stop_wine() { # build folder: ends the Wine servers of its prefixes
+    local prefix
+    for prefix in "$1"/wineprefix*; do
+        [[ -d "$prefix" ]] && WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+    done
+}
+
+run_wine_suite() {
+    local build="$top/build/mingw" started=$SECONDS
+    # A fresh Wine prefix for every run: nothing left from an earlier run or
+    # another Wine version takes part.
+    stop_wine "$build"
+    rm -rf "$build"/wineprefix*
+    trap 'stop_wine "$build"' EXIT
+    run_suite mingw -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchains/mingw-w64-x86_64.cmake"
+    stop_wine "$build"
+    echo "== mingw: built and tested under Wine in $((SECONDS - started)) s"
+}
+
 run_suite test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 run_suite asan -DCMAKE_BUILD_TYPE=Debug -DTOVRA_SANITIZE=ON -DTOVRA_BUILD_BENCHMARKS=OFF
+run_wine_suite
 echo "== all tests passed"

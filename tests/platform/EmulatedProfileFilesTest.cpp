@@ -30,7 +30,7 @@ private:
 
 test::ProfileBackend emulatedBackend() {
     return {"Emulated", [] { return std::make_unique<EmulatedProfileFiles>(); },
-            [] { return std::make_unique<TempScratch>(); }};
+            [] { return std::make_unique<TempScratch>(); }, tovra::test::System::Emulated};
 }
 
 using test::ProfileConformance;

@@ -36,9 +36,14 @@ std::shared_ptr<Registry> scratchRegistry() {
     return {scratch, &scratch->registry};
 }
 
+test::RegistryBackend emulatedBackend() {
+    test::RegistryBackend backend{"Emulated", scratchRegistry};
+    backend.system = tovra::test::System::Emulated;
+    return backend;
+}
+
 INSTANTIATE_TEST_SUITE_P(Emulated, RegistryConformance,
-                         ::testing::Combine(::testing::Values(test::RegistryBackend{
-                                                "Emulated", scratchRegistry}),
+                         ::testing::Combine(::testing::Values(emulatedBackend()),
                                             ::testing::ValuesIn(test::registryConformanceCases())),
                          test::registryConformanceName);
 

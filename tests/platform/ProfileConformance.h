@@ -13,6 +13,7 @@
 // check the Windows backend, cross-built, under Wine.
 
 #include "platform/ProfileFiles.h"
+#include "tests/platform/ConformanceSystem.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -39,6 +40,17 @@ struct ProfileBackend {
     std::string name;
     std::function<std::unique_ptr<platform::ProfileFiles>()> create;
     std::function<std::unique_ptr<ScratchFolder>()> scratch;
+    /// Whose behaviour the backend shows: the Windows backend shows that of
+    /// the system it runs on.
+    System system = System::Windows;
+};
+
+/// What a call gives on a system that differs from Windows.
+struct ProfileVariant {
+    System system = System::Windows;
+    std::string expectedText;
+    std::vector<std::string> expectedList;
+    bool expectedResult = true;
 };
 
 /// One call and what it must give back.
@@ -52,6 +64,10 @@ struct ProfileStep {
     std::string expectedText;              // ReadString
     std::vector<std::string> expectedList; // ReadKeys, ReadSections
     bool expectedResult = true;            // WriteString, DeleteKey, EraseSection
+    std::vector<ProfileVariant> variants;  // where a system differs from Windows
+
+    /// The step with the expectations of system.
+    [[nodiscard]] ProfileStep on(System system) const;
 };
 
 struct ProfileCase {

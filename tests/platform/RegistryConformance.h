@@ -15,6 +15,7 @@
 // call, so that it also builds for Windows.
 
 #include "platform/Registry.h"
+#include "tests/platform/ConformanceSystem.h"
 
 #include <cstdint>
 #include <functional>
@@ -43,9 +44,20 @@ struct RegistryBackend {
     std::string currentUserScratch = "Software\\TovraDesktopTest";
     std::string localMachineScratch = "Software\\TovraDesktopTest";
     std::string classesRootScratch = "TovraDesktopTest";
+    /// Whose behaviour the backend shows: the Windows backend shows that of
+    /// the system it runs on.
+    tovra::test::System system = tovra::test::System::Windows;
 };
 
 enum class RegOp { Create, Open, Set, Query, DeleteValue, DeleteKey, Enum, Subkeys, Close };
+
+/// What a call gives on a system that differs from Windows.
+struct RegVariant {
+    tovra::test::System system = tovra::test::System::Windows;
+    Status expected = kErrorSuccess;
+    std::optional<RegValue> value;
+    std::vector<std::string> names;
+};
 
 /// One call and what it must give.
 struct RegStep {
@@ -63,6 +75,11 @@ struct RegStep {
     std::uint32_t index = 0;
     /// Enum: the name expected. Subkeys: every subkey's name, in order.
     std::vector<std::string> names;
+    /// Where a system differs from Windows.
+    std::vector<RegVariant> variants;
+
+    /// The step with the expectations of system.
+    [[nodiscard]] RegStep on(tovra::test::System system) const;
 };
 
 struct RegistryCase {

@@ -1,58 +1,21 @@
 #include "tests/support/TempDir.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace tovra::test {
 
-TempDir::TempDir()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "tovra-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary folder");
-    }
-    path_ = pattern;
+std::string TempDir::file(const std::string& name) const {
+    const std::u8string text = (path_ / name).u8string();
+    return {text.begin(), text.end()};
 }
 
-TempDir::~TempDir()
-{
-    std::error_code ignored;
-    // Give back write permission that a test took away, so that removal works.
-    for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
-         it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
-        ::chmod(it->path().c_str(), it->is_directory(ignored) ? 0700 : 0600);
-    }
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string TempDir::file(const std::string& name) const
-{
-    return (path_ / name).string();
-}
-
-std::filesystem::path unwritableFolder(const TempDir& scratch)
-{
-    if (::geteuid() == 0) {
-        return "/proc/self"; // root may write anywhere on a normal file system
-    }
-    auto folder = scratch.path() / "read-only";
-    std::filesystem::create_directory(folder);
-    ::chmod(folder.c_str(), 0555);
-    return folder;
-}
-
-void writeBytes(const std::filesystem::path& file, const std::string& bytes)
-{
+void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 
-std::string readBytes(const std::filesystem::path& file)
-{
+std::string readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

@@ -21,9 +21,13 @@ private:
     std::filesystem::path path_;
 };
 
-/// A folder in which nothing can be created, even by root (a read-only
-/// folder for other users; for root, a folder of the proc file system).
+/// A folder in which nothing can be created, whoever runs the test (root, or
+/// an administrator, included).
 [[nodiscard]] std::filesystem::path unwritableFolder(const TempDir& scratch);
+
+/// Takes away the right to change a file: its read-only attribute on Windows,
+/// its write permission elsewhere.
+void makeReadOnly(const std::filesystem::path& file);
 
 /// Writes bytes to a file, replacing it.
 void writeBytes(const std::filesystem::path& file, const std::string& bytes);

@@ -1,0 +1,17 @@
+#pragma once
+
+// GetTempPathA, SetFileAttributesA and GetSystemDirectoryA on Windows.
+
+#include "platform/SystemFiles.h"
+
+namespace tovra::platform::win32 {
+
+class Win32SystemFiles final : public SystemFiles {
+public:
+    /// The user's temporary folder with its trailing backslash, as Windows gives it.
+    std::string tempPath() override;
+    bool setFileAttributes(const std::string& path, std::uint32_t attributes) override;
+    std::string systemDirectory() override;
+};
+
+} // namespace tovra::platform::win32
