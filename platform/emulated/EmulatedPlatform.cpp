@@ -1,5 +1,6 @@
 #include "platform/emulated/EmulatedPlatform.h"
 
+#include "platform/emulated/AutostartMirror.h"
 #include "platform/emulated/DesktopIconList.h"
 #include "platform/emulated/EmulatedDesktopWindows.h"
 #include "platform/emulated/EmulatedProcesses.h"
@@ -18,7 +19,8 @@ class EmulatedPlatform final : public NativePlatform {
 public:
     EmulatedPlatform(HostServices host, const StateRoot& root)
         : host_(host)
-        , registry_(root.path())
+        , store_(root.path())
+        , registry_(store_)
         , iconList_(profiles_, root)
         , shell_(registry_, root, launcher_)
         , files_(root)
@@ -34,7 +36,10 @@ public:
 private:
     HostServices host_;
     SpawnLauncher launcher_;
-    EmulatedRegistry registry_;
+    EmulatedRegistry store_;
+    /// The registry every service uses: the store, with the Run values
+    /// mirrored as the real desktop's autostart entries.
+    AutostartMirror registry_;
     EmulatedProfileFiles profiles_;
     DesktopIconList iconList_;
     EmulatedShell shell_;

@@ -1,7 +1,8 @@
 #pragma once
 
 // The emulated Windows assembled: every platform service over one state root,
-// with the host's message boxes and tray icon.
+// with the host's message boxes and tray icon. The Run values of its registry
+// are also the user's autostart entries ($XDG_CONFIG_HOME/autostart).
 
 #include "platform/NativePlatform.h"
 #include "platform/emulated/StateRoot.h"

@@ -92,6 +92,23 @@ std::optional<std::filesystem::path> dataFolder() {
     return std::nullopt;
 }
 
+std::optional<std::filesystem::path> configFolder() {
+    if (auto config = absoluteFromEnvironment("XDG_CONFIG_HOME")) {
+        return config;
+    }
+    if (auto home = homeFolder()) {
+        return *home / ".config";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::filesystem::path> autostartFolder() {
+    if (auto config = configFolder()) {
+        return *config / "autostart";
+    }
+    return std::nullopt;
+}
+
 std::optional<std::filesystem::path> desktopFolder() {
     const auto home = homeFolder();
     if (!home) {

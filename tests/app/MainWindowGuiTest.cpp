@@ -4,6 +4,7 @@
 // page and the autostart entry.
 
 #include "app/core/MainWindowTexts.h"
+#include "platform/emulated/DesktopEntry.h"
 #include "settings/IniFile.h"
 #include "settings/RegistryAccess.h"
 #include "settings/SettingsIndex.h"
@@ -15,6 +16,7 @@
 #include "toolkit/ShadowLabel.h"
 #include "toolkit/SkinPictureButton.h"
 
+#include <filesystem>
 #include <memory>
 
 #include <QAction>
@@ -460,6 +462,11 @@ private Q_SLOTS:
         QVERIFY(window.N1->isChecked());
         QCOMPARE(h->boxes.calls.size(), std::size_t{2});
         QCOMPARE(runValue(), "\"" + h->executablePath + "\"");
+        // ... and the desktop starts the program at log-on too.
+        const auto entry =
+            h->temp.path() / "config" / "autostart" / "tovra-run-tavrodesktop.desktop";
+        const std::string exec = *tovra::platform::emulated::execValue({h->executablePath});
+        QVERIFY(tovra::test::readBytes(entry).find("\nExec=" + exec + "\n") != std::string::npos);
 
         h->boxes.answers = {platform::kIdCancel};
         window.N1->trigger();
@@ -468,6 +475,7 @@ private Q_SLOTS:
         window.N1->trigger();
         QVERIFY(!window.N1->isChecked());
         QCOMPARE(runValue(), std::string("<none>"));
+        QVERIFY(!std::filesystem::exists(entry));
     }
 
     void exitWithAnUnwritableSettingsFileStillExits() {

@@ -56,6 +56,7 @@ MainWindowHarness::MainWindowHarness()
     , errors(boxes, "TovraDesktop")
     , settingsFile(temp.file("TovraDesktop.ini"))
     , executablePath(QCoreApplication::applicationFilePath().toStdString()) {
+    environment.set("XDG_CONFIG_HOME", (temp.path() / "config").string());
     const platform::Platform emulated = native->platform();
     platform = std::make_unique<platform::Platform>(
         platform::Platform{emulated.registry, emulated.profiles, shell, emulated.files,

@@ -10,6 +10,7 @@
 #include "app/core/ErrorRoute.h"
 #include "app/core/ProgramState.h"
 #include "platform/NativePlatform.h"
+#include "tests/platform/EmulatedFakes.h"
 #include "tests/support/TempDir.h"
 #include "toolkit/QtHostDesktop.h"
 
@@ -83,6 +84,9 @@ public:
     TFormTovraDesktop& start();
 
     TempDir temp;
+    /// Points XDG_CONFIG_HOME into temp, so that the Run value's autostart
+    /// entry lands there and never among the user's own.
+    platform::emulated::test::ScopedEnvironment environment;
     toolkit::QtHostDesktop desktop;
     ScriptedMessageBoxes boxes;
     RecordingTray tray;

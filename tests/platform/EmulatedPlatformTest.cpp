@@ -91,5 +91,26 @@ TEST_F(EmulatedPlatformTest, TheIconListIsOneStateForWindowsScreenAndProfiles) {
     EXPECT_FALSE(second->platform().windows.showWindow(kIconListWindow, kSwShow));
 }
 
+TEST_F(EmulatedPlatformTest, TheProgramsRunValueIsTheUsersAutostartEntry) {
+    environment.set("XDG_CONFIG_HOME", std::nullopt);
+    const auto native = createNativePlatform({host, boxes, tray});
+    Registry& registry = native->platform().registry;
+    const auto entry =
+        scratch.path() / "home" / ".config" / "autostart" / "tovra-run-tavrodesktop.desktop";
+
+    HKey run = 0;
+    ASSERT_EQ(registry.createKey(kHkeyLocalMachine,
+                                 "Software\\Microsoft\\Windows\\CurrentVersion\\Run", run),
+              kErrorSuccess);
+    ASSERT_EQ(registry.setValue(run, "TavroDesktop", RegValue::text("\"/opt/my apps/Tovra\"")),
+              kErrorSuccess);
+    EXPECT_NE(readBytes(entry).find("\nExec=\"/opt/my apps/Tovra\"\n"), std::string::npos);
+    EXPECT_NE(readBytes(root / "registry.reg").find("TavroDesktop"), std::string::npos);
+
+    ASSERT_EQ(registry.deleteValue(run, "TavroDesktop"), kErrorSuccess);
+    EXPECT_FALSE(std::filesystem::exists(entry));
+    registry.closeKey(run);
+}
+
 } // namespace
 } // namespace tovra::platform::emulated

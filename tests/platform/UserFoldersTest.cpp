@@ -72,5 +72,28 @@ TEST(UserFolders, ConfigHomeIsWhereTheUserDirsFileIs) {
     EXPECT_EQ(desktopFolder(), home.path() / "elsewhere");
 }
 
+TEST(UserFolders, AutostartFolderFollowsTheBaseDirectoryRules) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> configHome;
+        const char* expected; // relative to the scratch home unless absolute
+    };
+    const Case cases[] = {
+        {"unset", std::nullopt, ".config/autostart"},
+        {"empty", "", ".config/autostart"},
+        {"relative, which the rules ignore", "cfg", ".config/autostart"},
+        {"absolute", "/srv/cfg", "/srv/cfg/autostart"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir home;
+        ScopedEnvironment environment;
+        environment.set("HOME", home.path().string());
+        environment.set("XDG_CONFIG_HOME", c.configHome);
+        const std::filesystem::path expected(c.expected);
+        EXPECT_EQ(autostartFolder(), expected.is_absolute() ? expected : home.path() / expected);
+    }
+}
+
 } // namespace
 } // namespace tovra::platform::emulated

@@ -1,0 +1,30 @@
+#pragma once
+
+// The text rules of freedesktop desktop entry files that the emulated platform
+// writes: the escapes of string values and the quoting of the Exec key's
+// command line.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovra::platform::emulated {
+
+/// text as the value of a string or localestring key: backslash, newline, tab
+/// and carriage return become \\, \n, \t and \r, and a leading space \s (a
+/// reader drops blanks after the equals sign).
+[[nodiscard]] std::string desktopEntryString(std::string_view text);
+
+/// One word of an Exec command line, before the string escapes: quoted when
+/// it is empty or holds a reserved character (then ", `, $ and \ take a
+/// backslash), with every % doubled so that none reads as a field code.
+[[nodiscard]] std::string execWord(std::string_view word);
+
+/// The Exec value that starts command.front() with the rest as its
+/// arguments, string escapes included. Nothing when there is no program, or
+/// when the program's name holds an equals sign, which an Exec line cannot
+/// carry.
+[[nodiscard]] std::optional<std::string> execValue(const std::vector<std::string>& command);
+
+} // namespace tovra::platform::emulated
