@@ -10,7 +10,8 @@ namespace tovra {
 /// program-wide handler shows it as it stands.
 class Error : public std::runtime_error {
 public:
-    explicit Error(const std::string& message) : std::runtime_error(message) {}
+    explicit Error(const std::string& message)
+        : std::runtime_error(message) {}
 };
 
 } // namespace tovra

@@ -10,20 +10,17 @@
 
 namespace tovra::platform {
 
-[[nodiscard]] constexpr char foldAscii(char c)
-{
+[[nodiscard]] constexpr char foldAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-[[nodiscard]] constexpr bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return foldAscii(x) == foldAscii(y); });
+[[nodiscard]] constexpr bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return foldAscii(x) == foldAscii(y);
+           });
 }
 
-[[nodiscard]] inline std::string foldedCopy(std::string_view text)
-{
+[[nodiscard]] inline std::string foldedCopy(std::string_view text) {
     std::string folded(text);
     std::transform(folded.begin(), folded.end(), folded.begin(), foldAscii);
     return folded;

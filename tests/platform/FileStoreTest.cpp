@@ -1,8 +1,8 @@
 #include "platform/emulated/FileStore.h"
+
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,8 +14,7 @@ using test::readBytes;
 using test::TempDir;
 using test::writeBytes;
 
-TEST(FileStore, ReplaceCreatesReplacesAndLeavesNoTemporaryBehind)
-{
+TEST(FileStore, ReplaceCreatesReplacesAndLeavesNoTemporaryBehind) {
     TempDir dir;
     const auto file = dir.path() / "state.txt";
     ASSERT_TRUE(replaceFile(file, "first"));
@@ -28,8 +27,7 @@ TEST(FileStore, ReplaceCreatesReplacesAndLeavesNoTemporaryBehind)
     EXPECT_EQ(entries, 1);
 }
 
-TEST(FileStore, ReplaceKeepsTheModeOfAnExistingFile)
-{
+TEST(FileStore, ReplaceKeepsTheModeOfAnExistingFile) {
     TempDir dir;
     const auto file = dir.path() / "state.txt";
     writeBytes(file, "old");
@@ -40,8 +38,7 @@ TEST(FileStore, ReplaceKeepsTheModeOfAnExistingFile)
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
-TEST(FileStore, ReadOnlyFileIsRefusedAndKept)
-{
+TEST(FileStore, ReadOnlyFileIsRefusedAndKept) {
     TempDir dir;
     const auto file = dir.path() / "state.txt";
     writeBytes(file, "precious");
@@ -50,14 +47,12 @@ TEST(FileStore, ReadOnlyFileIsRefusedAndKept)
     EXPECT_EQ(readBytes(file), "precious");
 }
 
-TEST(FileStore, UnwritableFolderIsRefused)
-{
+TEST(FileStore, UnwritableFolderIsRefused) {
     TempDir dir;
     EXPECT_FALSE(replaceFile(test::unwritableFolder(dir) / "state.txt", "x"));
 }
 
-TEST(FileStore, ReadTellsAMissingFileFromAnEmptyOne)
-{
+TEST(FileStore, ReadTellsAMissingFileFromAnEmptyOne) {
     TempDir dir;
     std::error_code error;
     EXPECT_FALSE(readFile(dir.path() / "missing", error).has_value());
@@ -69,8 +64,7 @@ TEST(FileStore, ReadTellsAMissingFileFromAnEmptyOne)
     EXPECT_FALSE(error);
 }
 
-TEST(FileStore, DirectoryLockExcludesAnotherProcess)
-{
+TEST(FileStore, DirectoryLockExcludesAnotherProcess) {
     TempDir dir;
     const auto marker = dir.path() / "marker";
     auto lock = std::make_unique<DirectoryLock>(dir.path());
