@@ -7,6 +7,7 @@
 #include "app/core/MainWindowTexts.h"
 #include "app/core/StartupPassword.h"
 #include "settings/RegistryAccess.h"
+#include "tests/support/ScriptedRegistry.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -28,17 +29,7 @@ using ::testing::NiceMock;
 using ::testing::Return;
 using ::testing::SetArgReferee;
 
-class ScriptedRegistry : public platform::Registry {
-public:
-    MOCK_METHOD(Status, openKey, (HKey, const std::string&, HKey&), (override));
-    MOCK_METHOD(Status, createKey, (HKey, const std::string&, HKey&), (override));
-    MOCK_METHOD(Status, queryValue, (HKey, const std::string&, RegValue&), (override));
-    MOCK_METHOD(Status, setValue, (HKey, const std::string&, const RegValue&), (override));
-    MOCK_METHOD(Status, deleteValue, (HKey, const std::string&), (override));
-    MOCK_METHOD(Status, deleteKey, (HKey, const std::string&), (override));
-    MOCK_METHOD(Status, enumKey, (HKey, std::uint32_t, std::string&), (override));
-    MOCK_METHOD(Status, closeKey, (HKey), (override));
-};
+using test::ScriptedRegistry;
 
 class ScriptedMessageBoxes : public platform::MessageBoxes {
 public:

@@ -4,6 +4,7 @@
 #include "settings/RegistryAccess.h"
 
 #include "settings/RegistryIniFile.h"
+#include "tests/support/ScriptedRegistry.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -26,17 +27,7 @@ using ::testing::InSequence;
 using ::testing::Return;
 using ::testing::SetArgReferee;
 
-class ScriptedRegistry : public platform::Registry {
-public:
-    MOCK_METHOD(Status, openKey, (HKey, const std::string&, HKey&), (override));
-    MOCK_METHOD(Status, createKey, (HKey, const std::string&, HKey&), (override));
-    MOCK_METHOD(Status, queryValue, (HKey, const std::string&, RegValue&), (override));
-    MOCK_METHOD(Status, setValue, (HKey, const std::string&, const RegValue&), (override));
-    MOCK_METHOD(Status, deleteValue, (HKey, const std::string&), (override));
-    MOCK_METHOD(Status, deleteKey, (HKey, const std::string&), (override));
-    MOCK_METHOD(Status, enumKey, (HKey, std::uint32_t, std::string&), (override));
-    MOCK_METHOD(Status, closeKey, (HKey), (override));
-};
+using test::ScriptedRegistry;
 
 constexpr HKey kOpened = 0x100;
 constexpr HKey kOther = 0x200;
