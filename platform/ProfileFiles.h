@@ -6,9 +6,25 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tovra::platform {
+
+/// Whether a line of a profile file can hold the entry: section and key not
+/// blank, and nothing on more than one line. Windows would write any of these
+/// as it stands, and the file would read back with lines nobody wrote.
+[[nodiscard]] inline bool isStorableEntry(std::string_view section, std::string_view key,
+                                          std::string_view value) {
+    constexpr std::string_view kBlanks = " \t\v\f\x1a";
+    constexpr std::string_view kLineBreaks = "\r\n";
+    const auto isStorableName = [&](std::string_view name) {
+        return name.find_first_not_of(kBlanks) != std::string_view::npos &&
+               name.find_first_of(kLineBreaks) == std::string_view::npos;
+    };
+    return isStorableName(section) && isStorableName(key) &&
+           value.find_first_of(kLineBreaks) == std::string_view::npos;
+}
 
 class ProfileFiles {
 public:

@@ -16,12 +16,6 @@ std::string_view withoutTrailingSpaces(std::string_view text) {
     return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
 }
 
-/// A name the file can hold: not blank, and on one line.
-bool isStorableName(std::string_view name) {
-    return name.find_first_not_of(" \t\v\f\x1a") != std::string_view::npos &&
-           name.find_first_of("\r\n") == std::string_view::npos;
-}
-
 /// Whether the file exists but may not be written: the emulated read-only
 /// attribute (no write permission), or not a regular file.
 bool refusesWrites(const std::filesystem::path& file) {
@@ -68,8 +62,7 @@ std::vector<std::string> EmulatedProfileFiles::readSections(const std::string& f
 
 bool EmulatedProfileFiles::writeString(const std::string& file, const std::string& section,
                                        const std::string& key, const std::string& value) {
-    if (!isStorableName(section) || !isStorableName(key) ||
-        value.find_first_of("\r\n") != std::string::npos) {
+    if (!isStorableEntry(section, key, value)) {
         return false;
     }
     return edit(file, [&](ProfileText& text) { return text.setValue(section, key, value); });

@@ -46,4 +46,10 @@ private:
     std::optional<std::string> text_;
 };
 
+/// The argument for a call that reads a null pointer as "none": an empty text
+/// passes as the null pointer.
+[[nodiscard]] inline AnsiArgument nullWhenEmpty(const std::string& utf8) {
+    return utf8.empty() ? AnsiArgument() : AnsiArgument(utf8);
+}
+
 } // namespace tovra::platform::win32

@@ -7,8 +7,7 @@ namespace tovra::platform::win32 {
 
 Hwnd Win32DesktopWindows::findWindow(const std::string& className,
                                      const std::optional<std::string>& title) {
-    const AnsiArgument ansiClass = className.empty() ? AnsiArgument() : AnsiArgument(className);
-    return fromHwnd(::FindWindowA(ansiClass.get(), AnsiArgument(title).get()));
+    return fromHwnd(::FindWindowA(nullWhenEmpty(className).get(), AnsiArgument(title).get()));
 }
 
 Hwnd Win32DesktopWindows::getWindow(Hwnd window, unsigned command) {

@@ -12,12 +12,6 @@ namespace {
 
 constexpr std::size_t kLargestBuffer = std::numeric_limits<DWORD>::max() / 2;
 
-/// A name that a line of the file can hold: not blank, and without a line break.
-bool isStorableName(std::string_view name) {
-    return name.find_first_not_of(" \t\v\f\x1a") != std::string_view::npos &&
-           name.find_first_of("\r\n") == std::string_view::npos;
-}
-
 /// The names of a list that the call returned in full: each ends in a zero,
 /// and an empty name ends the list.
 std::vector<std::string> splitNames(std::string_view list) {
@@ -92,10 +86,7 @@ Win32ProfileFiles::readList(const std::string& file,
 
 bool Win32ProfileFiles::writeString(const std::string& file, const std::string& section,
                                     const std::string& key, const std::string& value) {
-    // Windows would write such text as it stands, and the file would read
-    // back with lines that nobody wrote.
-    if (!isStorableName(section) || !isStorableName(key) ||
-        value.find_first_of("\r\n") != std::string::npos) {
+    if (!isStorableEntry(section, key, value)) {
         return false;
     }
     return writeProfile(file, AnsiArgument(section), AnsiArgument(key), AnsiArgument(value)) !=

@@ -8,15 +8,6 @@
 
 namespace tovra::platform::win32 {
 
-namespace {
-
-/// An empty text stands for the null pointer.
-AnsiArgument nullWhenEmpty(const std::string& text) {
-    return text.empty() ? AnsiArgument() : AnsiArgument(text);
-}
-
-} // namespace
-
 std::intptr_t Win32Shell::shellExecute(Hwnd owner, const std::string& operation,
                                        const std::string& file, const std::string& parameters,
                                        const std::string& directory, int showCommand) {

@@ -5,6 +5,8 @@
 // system and what it gives instead, so that every backend runs every case.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tovra::test {
 
@@ -27,6 +29,21 @@ enum class System {
         return "the emulated Windows";
     }
     return "?";
+}
+
+/// Where a system differs from Windows: the whole step as that system answers.
+template <typename Step>
+using Variants = std::vector<std::pair<System, Step>>;
+
+/// The step as system answers it.
+template <typename Step>
+[[nodiscard]] Step onSystem(const Step& step, System system) {
+    for (const auto& [variantSystem, variant] : step.variants) {
+        if (variantSystem == system) {
+            return variant;
+        }
+    }
+    return step;
 }
 
 } // namespace tovra::test

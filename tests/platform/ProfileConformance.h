@@ -45,14 +45,6 @@ struct ProfileBackend {
     System system = System::Windows;
 };
 
-/// What a call gives on a system that differs from Windows.
-struct ProfileVariant {
-    System system = System::Windows;
-    std::string expectedText;
-    std::vector<std::string> expectedList;
-    bool expectedResult = true;
-};
-
 /// One call and what it must give back.
 struct ProfileStep {
     enum class Call { ReadString, ReadKeys, ReadSections, WriteString, DeleteKey, EraseSection };
@@ -64,10 +56,7 @@ struct ProfileStep {
     std::string expectedText;              // ReadString
     std::vector<std::string> expectedList; // ReadKeys, ReadSections
     bool expectedResult = true;            // WriteString, DeleteKey, EraseSection
-    std::vector<ProfileVariant> variants;  // where a system differs from Windows
-
-    /// The step with the expectations of system.
-    [[nodiscard]] ProfileStep on(System system) const;
+    Variants<ProfileStep> variants;        // where a system differs from Windows
 };
 
 struct ProfileCase {

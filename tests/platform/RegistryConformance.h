@@ -51,14 +51,6 @@ struct RegistryBackend {
 
 enum class RegOp { Create, Open, Set, Query, DeleteValue, DeleteKey, Enum, Subkeys, Close };
 
-/// What a call gives on a system that differs from Windows.
-struct RegVariant {
-    tovra::test::System system = tovra::test::System::Windows;
-    Status expected = kErrorSuccess;
-    std::optional<RegValue> value;
-    std::vector<std::string> names;
-};
-
 /// One call and what it must give.
 struct RegStep {
     RegOp op = RegOp::Query;
@@ -76,10 +68,7 @@ struct RegStep {
     /// Enum: the name expected. Subkeys: every subkey's name, in order.
     std::vector<std::string> names;
     /// Where a system differs from Windows.
-    std::vector<RegVariant> variants;
-
-    /// The step with the expectations of system.
-    [[nodiscard]] RegStep on(tovra::test::System system) const;
+    tovra::test::Variants<RegStep> variants;
 };
 
 struct RegistryCase {

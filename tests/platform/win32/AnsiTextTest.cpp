@@ -14,6 +14,9 @@ namespace {
 
 using namespace std::string_literals;
 
+/// A table row's name as the test's name.
+constexpr auto caseName = [](const auto& tested) { return std::string(tested.param.name); };
+
 void expectCodePage936() {
     ASSERT_EQ(::GetACP(), 936u)
         << "the system's ANSI code page must be 936 (Wine: LC_ALL=zh_CN.UTF-8)";
@@ -44,9 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TextPair{"MixedPath", "D:\\图片\\1.jpg", "D:\\\xCD\xBC\xC6\xAC\\1.jpg"},
                       TextPair{"EuroSign", "€", "\x80"}, TextPair{"PinyinLetter", "é", "\xA8\xA6"},
                       TextPair{"ZeroBytesPass", "a\0中\0"s, "a\0\xD6\xD0\0"s}),
-    [](const ::testing::TestParamInfo<TextPair>& tested) {
-        return std::string(tested.param.name);
-    });
+    caseName);
 
 struct OneWay {
     const char* name;
@@ -71,9 +72,7 @@ INSTANTIATE_TEST_SUITE_P(CodePage936, ToAnsiLoss,
                                                   "a\xFF"
                                                   "b",
                                                   "a?b"}),
-                         [](const ::testing::TestParamInfo<OneWay>& tested) {
-                             return std::string(tested.param.name);
-                         });
+                         caseName);
 
 /// Whether text is well-formed UTF-8, by the system's own strict decoder.
 bool isValidUtf8(const std::string& text) {
@@ -94,12 +93,12 @@ TEST_P(FromAnsiLoss, NeverGivesBrokenUtf8) {
     EXPECT_GT(text.size(), GetParam().expected.size()) << "the lost byte leaves a mark";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CodePage936, FromAnsiLoss,
-    ::testing::Values(OneWay{"LoneLeadByteAtTheEnd", "a\xD6", "a"},
-                      OneWay{"UndefinedByte", "a\xFF", "a"},
-                      OneWay{"LeadByteBeforeAControlCharacter", "a\xD6\n", "a"}),
-    [](const ::testing::TestParamInfo<OneWay>& tested) { return std::string(tested.param.name); });
+INSTANTIATE_TEST_SUITE_P(CodePage936, FromAnsiLoss,
+                         ::testing::Values(OneWay{"LoneLeadByteAtTheEnd", "a\xD6", "a"},
+                                           OneWay{"UndefinedByte", "a\xFF", "a"},
+                                           OneWay{"LeadByteBeforeAControlCharacter", "a\xD6\n",
+                                                  "a"}),
+                         caseName);
 
 class WholeCharacters : public ::testing::TestWithParam<OneWay> {};
 
@@ -108,14 +107,14 @@ TEST_P(WholeCharacters, DropALoneLeadByteAtTheEnd) {
     EXPECT_EQ(wholeAnsiCharacters(GetParam().from), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CodePage936, WholeCharacters,
-    ::testing::Values(OneWay{"Empty", "", ""}, OneWay{"Ascii", "abc", "abc"},
-                      OneWay{"OnlyALeadByte", "\xD6", ""},
-                      OneWay{"WholeThenHalf", "a\xD6\xD0\xCE", "a\xD6\xD0"},
-                      OneWay{"AllWhole", "\xD6\xD0\xCE\xC4", "\xD6\xD0\xCE\xC4"},
-                      OneWay{"LeadByteAfterASingleByte", "a\xD0", "a"}),
-    [](const ::testing::TestParamInfo<OneWay>& tested) { return std::string(tested.param.name); });
+INSTANTIATE_TEST_SUITE_P(CodePage936, WholeCharacters,
+                         ::testing::Values(OneWay{"Empty", "", ""}, OneWay{"Ascii", "abc", "abc"},
+                                           OneWay{"OnlyALeadByte", "\xD6", ""},
+                                           OneWay{"WholeThenHalf", "a\xD6\xD0\xCE", "a\xD6\xD0"},
+                                           OneWay{"AllWhole", "\xD6\xD0\xCE\xC4",
+                                                  "\xD6\xD0\xCE\xC4"},
+                                           OneWay{"LeadByteAfterASingleByte", "a\xD0", "a"}),
+                         caseName);
 
 TEST(AnsiArgument, IsANullPointerOnlyWhenThereIsNoText) {
     EXPECT_EQ(AnsiArgument().get(), nullptr);
@@ -125,6 +124,12 @@ TEST(AnsiArgument, IsANullPointerOnlyWhenThereIsNoText) {
     EXPECT_STREQ(empty.get(), "");
     expectCodePage936();
     EXPECT_STREQ(AnsiArgument(std::optional<std::string>("中")).get(), "\xD6\xD0");
+}
+
+TEST(AnsiArgument, NullWhenEmptyPassesOnlyTheEmptyTextAsNull) {
+    EXPECT_EQ(nullWhenEmpty("").get(), nullptr);
+    expectCodePage936();
+    EXPECT_STREQ(nullWhenEmpty("中").get(), "\xD6\xD0");
 }
 
 } // namespace
