@@ -32,7 +32,9 @@ run_wine_suite() {
     # another Wine version takes part.
     stop_wine "$build"
     rm -rf "$build"/wineprefix*
-    trap 'stop_wine "$build"' EXIT
+    # Expanded now: the local variable is gone when the shell exits.
+    # shellcheck disable=SC2064
+    trap "stop_wine '$build'" EXIT
     run_suite mingw -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchains/mingw-w64-x86_64.cmake"
     stop_wine "$build"
