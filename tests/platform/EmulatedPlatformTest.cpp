@@ -1,6 +1,7 @@
 #include "platform/NativePlatform.h"
 #include "platform/emulated/EmulatedDesktopWindows.h"
 #include "tests/platform/EmulatedFakes.h"
+#include "tests/support/HostStandIns.h"
 #include "tests/support/TempDir.h"
 
 #include <array>
@@ -11,22 +12,11 @@ namespace {
 
 using test::FakeHostDesktop;
 using test::ScopedEnvironment;
+using tovra::test::FixedAnswerMessageBoxes;
 using tovra::test::readBytes;
+using tovra::test::StandInTray;
 using tovra::test::TempDir;
 using tovra::test::writeBytes;
-
-class AnsweringMessageBoxes final : public MessageBoxes {
-public:
-    int messageBox(Hwnd, const std::string&, const std::string&, unsigned) override {
-        return kIdYes;
-    }
-};
-
-class AbsentTray final : public TrayIcon {
-public:
-    [[nodiscard]] bool isAvailable() const override { return false; }
-    bool notifyIcon(std::uint32_t, const NotifyIconData&) override { return false; }
-};
 
 class EmulatedPlatformTest : public testing::Test {
 protected:
@@ -38,8 +28,8 @@ protected:
     TempDir scratch;
     ScopedEnvironment environment;
     FakeHostDesktop host;
-    AnsweringMessageBoxes boxes;
-    AbsentTray tray;
+    FixedAnswerMessageBoxes boxes{kIdYes};
+    StandInTray tray{false};
     std::filesystem::path root = scratch.path() / "data" / "TovraDesktop";
 };
 

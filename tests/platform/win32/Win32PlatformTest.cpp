@@ -2,6 +2,8 @@
 
 #include "platform/win32/Win32Platform.h"
 
+#include "tests/support/HostStandIns.h"
+
 #include <gtest/gtest.h>
 
 namespace tovra::platform::win32 {
@@ -14,23 +16,10 @@ public:
     [[nodiscard]] bool leftButtonDown() const override { return true; }
 };
 
-class UnusedMessageBoxes final : public MessageBoxes {
-public:
-    int messageBox(Hwnd, const std::string&, const std::string&, unsigned) override {
-        return kIdCancel;
-    }
-};
-
-class HostTray final : public TrayIcon {
-public:
-    [[nodiscard]] bool isAvailable() const override { return true; }
-    bool notifyIcon(std::uint32_t, const NotifyIconData&) override { return true; }
-};
-
 TEST(Win32Platform, TakesTheTrayFromTheHostAndAnswersTheRestItself) {
     UnusedDesktop desktop;
-    UnusedMessageBoxes messageBoxes;
-    HostTray tray;
+    tovra::test::FixedAnswerMessageBoxes messageBoxes{kIdCancel};
+    tovra::test::StandInTray tray{true};
     const auto native = createNativePlatform({desktop, messageBoxes, tray});
     const Platform platform = native->platform();
     EXPECT_EQ(&platform.tray, &tray);
