@@ -2,17 +2,12 @@
 
 #include "app/Unit_TovraDesktop.h"
 #include "app/core/ErrorRoute.h"
-
-#include <exception>
+#include "toolkit/ErrorGuard.h"
 
 namespace tovra {
 
 void startMainWindow(TFormTovraDesktop& window, ErrorRoute& errors) {
-    try {
-        window.FormCreate();
-    } catch (const std::exception& error) {
-        errors.report(error.what());
-    }
+    toolkit::guarded(errors, [&window] { window.FormCreate(); });
     if (!window.hasTrayIcon()) {
         window.show();
     }

@@ -10,6 +10,7 @@
 #include "app/core/TrayIconRules.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsIndex.h"
+#include "toolkit/ErrorGuard.h"
 #include "toolkit/FlatPopupMenu.h"
 #include "toolkit/FlatSpeedButton.h"
 #include "toolkit/FontSetup.h"
@@ -30,6 +31,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QSlider>
+#include <QTimer>
 
 namespace tovra {
 
@@ -63,13 +65,24 @@ QString artFile(const char* name) {
     return QStringLiteral(":/art/") + QString::fromUtf8(name) + QStringLiteral(".svg");
 }
 
+/// With a tray icon the window is a tool window, which keeps the program off
+/// the taskbar (the tool-window style of the application's window on
+/// Windows); without one it is an ordinary window with a taskbar entry.
+Qt::WindowFlags windowFlagsFor(bool taskbarEntry) {
+    return Qt::FramelessWindowHint |
+           (taskbarEntry ? Qt::Window | Qt::WindowMinimizeButtonHint : Qt::Tool);
+}
+
 } // namespace
 
+template <typename Body>
+void TFormTovraDesktop::guard(Body&& body) {
+    toolkit::guarded(services_.errors, std::forward<Body>(body));
+}
+
 TFormTovraDesktop::TFormTovraDesktop(MainWindowServices services, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
+    : QWidget(parent, windowFlagsFor(false))
     , services_(std::move(services)) {
-    // Qt::Tool keeps the program off the taskbar, as the tool-window style of
-    // the application's own window does on Windows.
     setWindowTitle(text(settings::kSectionPrefix));
     setWindowIcon(applicationIcon());
     setFixedSize(kWidth, kHeight);
@@ -87,6 +100,10 @@ TFormTovraDesktop::TFormTovraDesktop(MainWindowServices services, QWidget* paren
     connectFeatureButtons();
     connectTitleButtons();
     centreOnScreen();
+
+    tmrTray = new QTimer(this);
+    tmrTray->setInterval(mainwindow::kTrayWatchIntervalMs);
+    connect(tmrTray, &QTimer::timeout, this, &TFormTovraDesktop::tmrTrayTimer);
 }
 
 TFormTovraDesktop::~TFormTovraDesktop() = default;
@@ -291,18 +308,21 @@ void TFormTovraDesktop::FormCreate() {
         [this](std::uint32_t message, std::intptr_t lParam) { MainWindowProc(message, lParam); });
     platform::TrayIcon& tray = services_.platform.tray;
     trayAdded_ = tray.isAvailable() && tray.notifyIcon(platform::kNimAdd, trayData_);
+    // Without a notification area the window keeps a taskbar entry, and it
+    // watches for one to appear (a panel started after the program).
+    setTaskbarEntry(!trayAdded_);
+    tmrTray->start();
 }
 
 void TFormTovraDesktop::FormClose() {
+    tmrTray->stop();
     // The About window will be shown here first, once it exists.
-    try {
+    // A failure to save the count is reported, but the user asked to leave:
+    // the exit goes on rather than keep a program the user closed.
+    guard([this] {
         settings::IniFile ini(services_.platform.profiles, services_.settingsFile);
         mainwindow::saveElapsedSeconds(ini, caption(), services_.state.ElapsedSeconds);
-    } catch (const std::exception& error) {
-        // The count is lost, but the user asked to leave: report the failure
-        // and finish the exit rather than keep a program the user closed.
-        services_.errors.report(error.what());
-    }
+    });
     if (trayAdded_) {
         services_.platform.tray.notifyIcon(platform::kNimDelete, trayData_);
         trayAdded_ = false;
@@ -347,17 +367,74 @@ void TFormTovraDesktop::FormHide() {
 }
 
 void TFormTovraDesktop::ToggleMainWindow() {
-    if (isVisible()) {
-        hide();
-        if (list_) {
-            list_->hide();
+    guard([this] {
+        if (isVisible() && !isMinimized()) {
+            // Hidden, a window without a tray icon could not be called back:
+            // it goes to its taskbar entry instead.
+            if (trayAdded_) {
+                hide();
+            } else {
+                showMinimized();
+            }
+            hideDockedWindows();
+        } else {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            show(); // the docked windows keep their own state
         }
-        if (preview_) {
-            preview_->hide();
-        }
-    } else {
-        show(); // the docked windows keep their own state
+    });
+}
+
+void TFormTovraDesktop::hideDockedWindows() {
+    if (list_) {
+        list_->hide();
     }
+    if (preview_) {
+        preview_->hide();
+    }
+}
+
+bool TFormTovraDesktop::hasTaskbarEntry() const {
+    return windowType() != Qt::Tool;
+}
+
+void TFormTovraDesktop::setTaskbarEntry(bool entry) {
+    const Qt::WindowFlags flags = windowFlagsFor(entry);
+    if (windowFlags() == flags) {
+        return;
+    }
+    // Changing a window's kind hides it; a window in view stays in view, where
+    // it was. A minimised one that loses its entry is reached through the icon.
+    const bool inView = isVisible() && !isMinimized();
+    const QPoint at = pos();
+    setWindowFlags(flags);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    move(at);
+    if (inView) {
+        show();
+    }
+}
+
+void TFormTovraDesktop::tmrTrayTimer() {
+    guard([this] {
+        platform::TrayIcon& tray = services_.platform.tray;
+        switch (mainwindow::trayChangeFor(trayAdded_, tray.isAvailable())) {
+        case mainwindow::TrayChange::AddIcon:
+            trayAdded_ = tray.notifyIcon(platform::kNimAdd, trayData_);
+            setTaskbarEntry(!trayAdded_);
+            break;
+        case mainwindow::TrayChange::IconLost:
+            tray.notifyIcon(platform::kNimDelete, trayData_);
+            trayAdded_ = false;
+            setTaskbarEntry(true);
+            if (!isVisible()) {
+                // Out of sight and now out of reach: back to the taskbar.
+                showMinimized();
+            }
+            break;
+        case mainwindow::TrayChange::None:
+            break;
+        }
+    });
 }
 
 void TFormTovraDesktop::DockOnMove() {
@@ -369,25 +446,27 @@ void TFormTovraDesktop::DockOnMove() {
         if (preview_) {
             preview_->move(dock.preview.x, dock.preview.y);
         }
-    } catch (const std::exception&) {
+    } catch (...) {
         // A move during start-up, before the docked windows exist, is no error.
     }
 }
 
 void TFormTovraDesktop::MainWindowProc(std::uint32_t message, std::intptr_t lParam) {
-    const QPoint cursor = QCursor::pos();
-    switch (mainwindow::trayActionFor(message, lParam)) {
-    case mainwindow::TrayAction::ShowAndActivate:
-        show();
-        bringToFront();
-        break;
-    case mainwindow::TrayAction::PopupMenu:
-        pmPro->popup(cursor);
-        break;
-    case mainwindow::TrayAction::Nothing:
-    case mainwindow::TrayAction::NotTrayMessage:
-        break;
-    }
+    guard([&] {
+        const QPoint cursor = QCursor::pos();
+        switch (mainwindow::trayActionFor(message, lParam)) {
+        case mainwindow::TrayAction::ShowAndActivate:
+            show();
+            bringToFront();
+            break;
+        case mainwindow::TrayAction::PopupMenu:
+            pmPro->popup(cursor);
+            break;
+        case mainwindow::TrayAction::Nothing:
+        case mainwindow::TrayAction::NotTrayMessage:
+            break;
+        }
+    });
 }
 
 void TFormTovraDesktop::bringToFront() {
@@ -413,7 +492,7 @@ void TFormTovraDesktop::ShowFeatureHint(const toolkit::SkinPictureButton* button
         if (hint) {
             lblhint->setText(text(*hint));
         }
-    } catch (const std::exception&) {
+    } catch (...) {
         // The label keeps its text.
     }
 }
@@ -423,67 +502,111 @@ void TFormTovraDesktop::imgbackMouseMove() {
 }
 
 // ---- feature buttons -------------------------------------------------------------
-// Buttons 1 to 7 open the feature windows (rotation settings, start menu,
-// desktop icons, screen saver, painting, protection, library) modally; each
-// window is created for its opening by the feature that brings it.
+// Buttons 1 to 7 run the feature windows (rotation settings, start menu,
+// desktop icons, screen saver, painting, protection, library) modally through
+// the feature-window seam, a new window for each press.
 
-void TFormTovraDesktop::bsSkinXFormButton1Click() {}
-void TFormTovraDesktop::bsSkinXFormButton2Click() {}
-void TFormTovraDesktop::bsSkinXFormButton3Click() {}
-void TFormTovraDesktop::bsSkinXFormButton4Click() {}
-void TFormTovraDesktop::bsSkinXFormButton5Click() {}
-void TFormTovraDesktop::bsSkinXFormButton6Click() {}
-void TFormTovraDesktop::bsSkinXFormButton7Click() {}
+void TFormTovraDesktop::runFeature(FeatureWindow feature) {
+    guard([this, feature] { services_.features.run(feature, *this); });
+}
+
+void TFormTovraDesktop::bsSkinXFormButton1Click() {
+    runFeature(FeatureWindow::RotationSettings);
+}
+void TFormTovraDesktop::bsSkinXFormButton2Click() {
+    runFeature(FeatureWindow::StartMenu);
+}
+void TFormTovraDesktop::bsSkinXFormButton3Click() {
+    runFeature(FeatureWindow::DesktopIcons);
+}
+void TFormTovraDesktop::bsSkinXFormButton4Click() {
+    runFeature(FeatureWindow::ScreenSaver);
+}
+
+void TFormTovraDesktop::bsSkinXFormButton5Click() {
+    guard([this] {
+        if (!services_.features.has(FeatureWindow::Painting)) {
+            return;
+        }
+        // The painting covers the desktop: the main window steps aside, and
+        // the painting window shows it again when it closes.
+        hide();
+        services_.features.run(FeatureWindow::Painting, *this);
+        hideDockedWindows();
+    });
+}
+
+void TFormTovraDesktop::bsSkinXFormButton6Click() {
+    runFeature(FeatureWindow::Protection);
+}
+void TFormTovraDesktop::bsSkinXFormButton7Click() {
+    runFeature(FeatureWindow::Library);
+}
 
 void TFormTovraDesktop::bsSkinXFormButton8Click() {
-    if (!preview_) {
-        return;
-    }
-    const platform::Point corner = dockPositions().preview;
-    preview_->move(corner.x, corner.y);
-    preview_->setVisible(!preview_->isVisible());
+    guard([this] {
+        if (!preview_) {
+            return;
+        }
+        const platform::Point corner = dockPositions().preview;
+        preview_->move(corner.x, corner.y);
+        preview_->setVisible(!preview_->isVisible());
+    });
 }
 
 void TFormTovraDesktop::bsSkinXFormButton9Click() {
-    if (!list_) {
-        return;
-    }
-    const platform::Point corner = dockPositions().list;
-    list_->move(corner.x, corner.y);
-    list_->setVisible(!list_->isVisible());
+    guard([this] {
+        if (!list_) {
+            return;
+        }
+        const platform::Point corner = dockPositions().list;
+        list_->move(corner.x, corner.y);
+        list_->setVisible(!list_->isVisible());
+    });
 }
 
 // ---- title buttons and menu ------------------------------------------------------
 
 void TFormTovraDesktop::SBAlphaMouseDown() {
-    TrackBar1->setVisible(true);
-    TrackBar1->setEnabled(true);
-    Magnetic1->setActive(false); // the press on "A" must not drag the window
+    guard([this] {
+        TrackBar1->setVisible(true);
+        TrackBar1->setEnabled(true);
+        Magnetic1->setActive(false); // the press on "A" must not drag the window
+    });
 }
 
 void TFormTovraDesktop::SBAlphaMouseMove(QPoint pos) {
-    if (!TrackBar1->isEnabled()) {
-        return;
-    }
-    TrackBar1->setValue(transparencyDrag_.move(pos.x(), TrackBar1->value()));
-    setWindowOpacity(TrackBar1->value() / static_cast<qreal>(mainwindow::kOpacityMax));
+    guard([this, pos] {
+        if (!TrackBar1->isEnabled()) {
+            return;
+        }
+        TrackBar1->setValue(transparencyDrag_.move(pos.x(), TrackBar1->value()));
+        setWindowOpacity(TrackBar1->value() / static_cast<qreal>(mainwindow::kOpacityMax));
+    });
 }
 
 void TFormTovraDesktop::SBAlphaMouseUp() {
-    TrackBar1->setVisible(false);
-    TrackBar1->setEnabled(false);
-    Magnetic1->setActive(true);
+    guard([this] {
+        TrackBar1->setVisible(false);
+        TrackBar1->setEnabled(false);
+        Magnetic1->setActive(true);
+    });
 }
 
 void TFormTovraDesktop::btTavroClick() {
-    mainwindow::visitHomePage(services_.platform.messageBoxes, services_.platform.shell, handle());
+    guard([this] {
+        mainwindow::visitHomePage(services_.platform.messageBoxes, services_.platform.shell,
+                                  handle());
+    });
 }
 
 void TFormTovraDesktop::N1Click() {
-    const mainwindow::AutostartToggle toggle{services_.platform.registry,
-                                             services_.platform.messageBoxes, handle(),
-                                             services_.executablePath};
-    toggle.run(N1->isChecked(), [this](bool checked) { N1->setChecked(checked); });
+    guard([this] {
+        const mainwindow::AutostartToggle toggle{services_.platform.registry,
+                                                 services_.platform.messageBoxes, handle(),
+                                                 services_.executablePath};
+        toggle.run(N1->isChecked(), [this](bool checked) { N1->setChecked(checked); });
+    });
 }
 
 void TFormTovraDesktop::N5Click() {
@@ -495,7 +618,7 @@ void TFormTovraDesktop::N6Click() {
 }
 
 void TFormTovraDesktop::N8Click() {
-    close();
+    guard([this] { close(); });
 }
 
 void TFormTovraDesktop::N9Click() {

@@ -6,6 +6,7 @@
 // the picture preview docked under its lower edge, and runs the start-up and
 // exit steps (FormCreate, FormClose).
 
+#include "app/FeatureWindows.h"
 #include "app/Magnetic.h"
 #include "app/core/DockLayout.h"
 #include "app/core/ErrorRoute.h"
@@ -24,6 +25,7 @@
 
 class QAction;
 class QSlider;
+class QTimer;
 
 namespace tovra::toolkit {
 class FlatPopupMenu;
@@ -40,6 +42,8 @@ struct MainWindowServices {
     platform::Platform& platform;
     ProgramState& state;
     ErrorRoute& errors;
+    /// Opens the feature windows of buttons 1 to 7.
+    FeatureWindows& features;
     /// The settings file (SettingsIni).
     std::string settingsFile;
     /// The running executable, as the autostart entry names it.
@@ -61,8 +65,11 @@ public:
     /// The wallpaper list and the picture preview, which later features bring.
     /// Every use tolerates their absence.
     void setDockedWindows(QWidget* list, QWidget* preview);
-    /// Whether FormCreate has put the icon into the notification area.
+    /// Whether the icon is in the notification area now.
     [[nodiscard]] bool hasTrayIcon() const { return trayAdded_; }
+    /// Whether the window has a taskbar entry: only while it has no tray icon,
+    /// so that a program whose window is out of sight can always be reached.
+    [[nodiscard]] bool hasTaskbarEntry() const;
     /// The record the tray icon was added with.
     [[nodiscard]] const platform::NotifyIconData& trayIconData() const { return trayData_; }
 
@@ -72,6 +79,7 @@ public:
     void FormHide();
     void FormClose();
     void MainWindowProc(std::uint32_t message, std::intptr_t lParam);
+    void tmrTrayTimer();
     void DockOnMove();
     void ShowFeatureHint(const toolkit::SkinPictureButton* button);
     void ToggleMainWindow();
@@ -121,6 +129,8 @@ public:
     QAction* N8 = nullptr;
     QAction* N9 = nullptr;
     TMagnetic* Magnetic1 = nullptr; // owned by the window, as its Qt parent
+    /// Watches the notification area coming and going (tmrTrayTimer).
+    QTimer* tmrTray = nullptr;
 
 Q_SIGNALS:
     /// The window has closed and its exit steps have run: the program ends.
@@ -142,6 +152,12 @@ private:
     void connectTitleButtons();
     void centreOnScreen();
     void bringToFront();
+    void setTaskbarEntry(bool entry);
+    void runFeature(FeatureWindow feature);
+    void hideDockedWindows();
+    /// Runs a handler's body inside the error guard.
+    template <typename Body>
+    void guard(Body&& body);
     [[nodiscard]] mainwindow::DockPositions dockPositions() const;
     [[nodiscard]] platform::Hwnd handle();
     [[nodiscard]] std::string caption() const;

@@ -1,6 +1,7 @@
 // The program's main routine: the start-up sequence.
 
 #include "app/ApplicationIcon.h"
+#include "app/FeatureWindowFactory.h"
 #include "app/Startup.h"
 #include "app/TovraApplication.h"
 #include "app/Unit_TovraDesktop.h"
@@ -52,8 +53,10 @@ int main(int argc, char** argv) {
 
     tovra::ProgramState state;
     const std::string executable = tovra::TovraApplication::applicationFilePath().toStdString();
+    const std::string settingsFile = tovra::settings::settingsIniPath(executable);
+    tovra::FeatureWindowFactory features({platform, state, errors, settingsFile});
     tovra::TFormTovraDesktop mainWindow(
-        {platform, state, errors, tovra::settings::settingsIniPath(executable), executable, {}});
+        {platform, state, errors, features, settingsFile, executable, {}});
     QObject::connect(&mainWindow, &tovra::TFormTovraDesktop::closed, &app, &QCoreApplication::quit);
     tovra::startMainWindow(mainWindow, errors);
     // The splash, the picture preview and the wallpaper list join here as

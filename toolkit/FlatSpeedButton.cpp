@@ -1,5 +1,7 @@
 #include "toolkit/FlatSpeedButton.h"
 
+#include <algorithm>
+
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,7 +18,11 @@ FlatSpeedButton::FlatSpeedButton(const QString& caption, QWidget* parent)
 }
 
 QSize FlatSpeedButton::sizeHint() const {
-    return {20, 20};
+    // At least a square of 20, wide enough for a longer caption.
+    constexpr int kLeast = 20;
+    constexpr int kPadding = 16;
+    const int textWidth = fontMetrics().horizontalAdvance(text()) + kPadding;
+    return {std::max(kLeast, textWidth), kLeast};
 }
 
 void FlatSpeedButton::paintEvent(QPaintEvent* /*event*/) {

@@ -1,9 +1,12 @@
 #pragma once
 
-// A small flat button with a text caption: orange face, dark blue border,
-// white bold caption. On Windows it is a windowless control, so a press on it
+// A flat button with a text caption: orange face, dark blue border, white
+// bold caption. The main window's title buttons and the feature windows'
+// "保存" and "返回" are flat buttons. On Windows it is a windowless control, so a press on it
 // also reaches the window under it (register it with the window magnet).
 // It reports the raw mouse events too, for handlers that track a drag on it.
+
+#include "toolkit/SkinColours.h"
 
 #include <QAbstractButton>
 #include <QColor>
@@ -16,9 +19,9 @@ class FlatSpeedButton : public QAbstractButton {
 public:
     explicit FlatSpeedButton(const QString& caption, QWidget* parent = nullptr);
 
-    static inline const QColor kFace{0xFF, 0x80, 0x00};
-    static inline const QColor kBorder{0x00, 0x00, 0x73};
-    static inline const QColor kCaption{Qt::white};
+    static inline const QColor kFace = colours::kOrange;
+    static inline const QColor kBorder = colours::kDarkBlue;
+    static inline const QColor kCaption = colours::kCaption;
 
     [[nodiscard]] QSize sizeHint() const override;
 

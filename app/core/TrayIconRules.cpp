@@ -53,4 +53,11 @@ TrayAction trayActionFor(std::uint32_t message, std::intptr_t lParam) {
     }
 }
 
+TrayChange trayChangeFor(bool iconShown, bool trayAvailable) {
+    if (iconShown == trayAvailable) {
+        return TrayChange::None;
+    }
+    return trayAvailable ? TrayChange::AddIcon : TrayChange::IconLost;
+}
+
 } // namespace tovra::mainwindow

@@ -36,4 +36,17 @@ enum class TrayAction {
 /// What the main window's message procedure does with a message.
 [[nodiscard]] TrayAction trayActionFor(std::uint32_t message, std::intptr_t lParam);
 
+/// How often the main window looks whether the notification area has come or gone.
+inline constexpr int kTrayWatchIntervalMs = 1000;
+
+enum class TrayChange {
+    None,
+    AddIcon,  // a notification area has appeared (the panel started late, or again)
+    IconLost, // the notification area has gone: the icon can no longer be reached
+};
+
+/// What the main window does when it looks at the notification area: a
+/// program without a reachable icon keeps a taskbar entry instead.
+[[nodiscard]] TrayChange trayChangeFor(bool iconShown, bool trayAvailable);
+
 } // namespace tovra::mainwindow

@@ -8,7 +8,7 @@
 #include "settings/IniFile.h"
 #include "settings/RegistryAccess.h"
 #include "settings/SettingsIndex.h"
-#include "tests/app/MainWindowHarness.h"
+#include "tests/support/MainWindowHarness.h"
 #include "toolkit/FlatPopupMenu.h"
 #include "toolkit/FlatSpeedButton.h"
 #include "toolkit/FontSetup.h"
@@ -28,6 +28,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 using tovra::TFormTovraDesktop;
 using tovra::test::MainWindowHarness;
@@ -506,12 +507,78 @@ private Q_SLOTS:
         TFormTovraDesktop& window = h->start();
         QVERIFY(window.isVisible());
         QVERIFY(!window.hasTrayIcon());
+        QVERIFY(window.hasTaskbarEntry());
         QVERIFY(h->tray.calls.empty());
         QVERIFY(!window.N5->isEnabled());
         QSignalSpy closed(&window, &TFormTovraDesktop::closed);
         QTest::mouseClick(window.SBClose, Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
         QVERIFY(h->tray.calls.empty()); // no icon to remove
+    }
+
+    void withoutTrayHidingMinimisesToTheTaskbar_data() {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("－") << false;
+        QTest::newRow("隐藏主窗体") << true;
+    }
+
+    void withoutTrayHidingMinimisesToTheTaskbar() {
+        QFETCH(bool, fromMenu);
+        h->tray.available = false;
+        TFormTovraDesktop& window = h->start();
+        auto list = standIn({312, 180});
+        window.setDockedWindows(list.get(), nullptr);
+        list->show();
+        if (fromMenu) {
+            window.N6->trigger();
+        } else {
+            QTest::mouseClick(window.SBTran, Qt::LeftButton);
+        }
+        QVERIFY(window.isMinimized());
+        QVERIFY(window.hasTaskbarEntry());
+        QVERIFY(!list->isVisible());
+    }
+
+    void aTrayThatAppearsLaterGetsTheIconAndOneThatGoesGivesTheTaskbarBack() {
+        h->tray.available = false;
+        TFormTovraDesktop& window = h->start();
+        QVERIFY(window.tmrTray->isActive());
+        h->tray.available = true; // the panel has started
+        QTRY_VERIFY_WITH_TIMEOUT(h->tray.iconShown(), 5000);
+        QVERIFY(window.hasTrayIcon());
+        QVERIFY(!window.hasTaskbarEntry());
+        QVERIFY(window.isVisible()); // in view it stays in view
+        QCOMPARE(h->tray.calls.back().data.uCallbackMessage, 1025u);
+
+        QTest::mouseClick(window.SBTran, Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        h->tray.available = false; // the panel has gone
+        QTRY_VERIFY_WITH_TIMEOUT(!h->tray.iconShown(), 5000);
+        QVERIFY(window.hasTaskbarEntry());
+        QVERIFY(window.isMinimized());
+    }
+
+    void buttonsOneToSevenAskForTheirFeatureWindow() {
+        TFormTovraDesktop& window = h->start();
+        showWindow(window);
+        h->features->forward = false;
+        using tovra::FeatureWindow;
+        const std::vector<std::pair<QWidget*, FeatureWindow>> buttons = {
+            {window.bsSkinXFormButton1, FeatureWindow::RotationSettings},
+            {window.bsSkinXFormButton2, FeatureWindow::StartMenu},
+            {window.bsSkinXFormButton3, FeatureWindow::DesktopIcons},
+            {window.bsSkinXFormButton4, FeatureWindow::ScreenSaver},
+            {window.bsSkinXFormButton5, FeatureWindow::Painting},
+            {window.bsSkinXFormButton6, FeatureWindow::Protection},
+            {window.bsSkinXFormButton7, FeatureWindow::Library}};
+        std::vector<FeatureWindow> expected;
+        for (const auto& [button, feature] : buttons) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            expected.push_back(feature);
+        }
+        QCOMPARE(h->features->runs, expected);
+        // The painting window hides the main window while it runs.
+        QVERIFY(!window.isVisible());
     }
 };
 

@@ -236,5 +236,23 @@ INSTANTIATE_TEST_SUITE_P(Messages, TrayMessages,
                                     std::to_string(test.param.lParam);
                          });
 
+struct PresenceCase {
+    bool iconShown;
+    bool trayAvailable;
+    TrayChange change;
+};
+
+class TrayPresence : public ::testing::TestWithParam<PresenceCase> {};
+
+TEST_P(TrayPresence, AnIconComesWithTheAreaAndGoesWithIt) {
+    EXPECT_EQ(trayChangeFor(GetParam().iconShown, GetParam().trayAvailable), GetParam().change);
+}
+
+INSTANTIATE_TEST_SUITE_P(Watch, TrayPresence,
+                         ::testing::Values(PresenceCase{false, false, TrayChange::None},
+                                           PresenceCase{false, true, TrayChange::AddIcon},
+                                           PresenceCase{true, true, TrayChange::None},
+                                           PresenceCase{true, false, TrayChange::IconLost}));
+
 } // namespace
 } // namespace tovra::mainwindow

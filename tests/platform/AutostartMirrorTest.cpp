@@ -8,8 +8,8 @@
 #include "platform/emulated/EmulatedRegistry.h"
 #include "settings/RegistryAccess.h"
 #include "settings/SettingsIndex.h"
-#include "tests/platform/EmulatedFakes.h"
 #include "tests/platform/RegistryConformance.h"
+#include "tests/support/EmulatedFakes.h"
 #include "tests/support/TempDir.h"
 
 #include <algorithm>

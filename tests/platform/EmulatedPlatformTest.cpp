@@ -1,6 +1,6 @@
 #include "platform/NativePlatform.h"
 #include "platform/emulated/EmulatedDesktopWindows.h"
-#include "tests/platform/EmulatedFakes.h"
+#include "tests/support/EmulatedFakes.h"
 #include "tests/support/HostStandIns.h"
 #include "tests/support/TempDir.h"
 
@@ -12,9 +12,9 @@ namespace {
 
 using test::FakeHostDesktop;
 using test::ScopedEnvironment;
-using tovra::test::FixedAnswerMessageBoxes;
 using tovra::test::readBytes;
-using tovra::test::StandInTray;
+using tovra::test::RecordingTray;
+using tovra::test::ScriptedMessageBoxes;
 using tovra::test::TempDir;
 using tovra::test::writeBytes;
 
@@ -28,8 +28,8 @@ protected:
     TempDir scratch;
     ScopedEnvironment environment;
     FakeHostDesktop host;
-    FixedAnswerMessageBoxes boxes{kIdYes};
-    StandInTray tray{false};
+    ScriptedMessageBoxes boxes{kIdYes};
+    RecordingTray tray{false};
     std::filesystem::path root = scratch.path() / "data" / "TovraDesktop";
 };
 

@@ -1,8 +1,8 @@
 #include "platform/emulated/EmulatedProcesses.h"
 
 #include "platform/emulated/SpawnLauncher.h"
-#include "tests/platform/EmulatedFakes.h"
 #include "tests/platform/ScriptFiles.h"
+#include "tests/support/EmulatedFakes.h"
 
 #include <cctype>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #include "platform/emulated/EmulatedScreen.h"
 
 #include "platform/emulated/EmulatedProfileFiles.h"
-#include "tests/platform/EmulatedFakes.h"
+#include "tests/support/EmulatedFakes.h"
 #include "tests/support/TempDir.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "platform/emulated/EmulatedShell.h"
 
 #include "platform/emulated/EmulatedRegistry.h"
-#include "tests/platform/EmulatedFakes.h"
+#include "tests/support/EmulatedFakes.h"
 #include "tests/support/TempDir.h"
 
 #include <cctype>

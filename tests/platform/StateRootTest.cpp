@@ -1,7 +1,7 @@
 #include "platform/emulated/StateRoot.h"
 
 #include "platform/Error.h"
-#include "tests/platform/EmulatedFakes.h"
+#include "tests/support/EmulatedFakes.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "platform/emulated/UserFolders.h"
 
-#include "tests/platform/EmulatedFakes.h"
+#include "tests/support/EmulatedFakes.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -18,8 +18,8 @@ public:
 
 TEST(Win32Platform, TakesTheTrayFromTheHostAndAnswersTheRestItself) {
     UnusedDesktop desktop;
-    tovra::test::FixedAnswerMessageBoxes messageBoxes{kIdCancel};
-    tovra::test::StandInTray tray{true};
+    tovra::test::ScriptedMessageBoxes messageBoxes{kIdCancel};
+    tovra::test::RecordingTray tray{true};
     const auto native = createNativePlatform({desktop, messageBoxes, tray});
     const Platform platform = native->platform();
     EXPECT_EQ(&platform.tray, &tray);

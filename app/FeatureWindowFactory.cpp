@@ -1,0 +1,30 @@
+#include "app/FeatureWindowFactory.h"
+
+#include <utility>
+
+#include <QDialog>
+#include <QWidget>
+
+namespace tovra {
+
+// Each window the program has is listed here, with how it is created. A
+// feature whose window is not listed has none: its button does nothing.
+FeatureWindowFactory::FeatureWindowFactory(FeatureWindowServices services)
+    : services_(std::move(services)) {}
+
+bool FeatureWindowFactory::has(FeatureWindow feature) const {
+    return creators_.contains(feature);
+}
+
+void FeatureWindowFactory::run(FeatureWindow feature, QWidget& owner) {
+    const auto creator = creators_.find(feature);
+    if (creator == creators_.end()) {
+        return;
+    }
+    // Owned by its owner, which deletes it with itself; until then it stays,
+    // hidden, and the next opening creates another.
+    QDialog* window = creator->second(owner);
+    window->exec();
+}
+
+} // namespace tovra

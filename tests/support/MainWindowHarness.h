@@ -1,0 +1,63 @@
+#pragma once
+
+// The program's windows on the emulated platform in a private folder, as
+// main() assembles them, with the platform calls a test must observe or
+// answer replaced by the stand-ins of HostStandIns.h: message boxes answer
+// from a script and record what they were asked, the tray icon records its
+// calls and lets the test send its callback, the shell records what it was
+// asked to open. The feature windows come from the program's own factory,
+// through a seam that records which were asked for.
+//
+// A window test makes a harness, starts the main window (start()) or creates
+// its own window with the harness's services (featureServices()), and drives
+// modal windows with ModalDriver (ModalDialogs.h).
+
+#include "app/FeatureWindowFactory.h"
+#include "app/Unit_TovraDesktop.h"
+#include "app/core/ErrorRoute.h"
+#include "app/core/ProgramState.h"
+#include "platform/NativePlatform.h"
+#include "tests/support/EmulatedFakes.h"
+#include "tests/support/FeatureWindowDoubles.h"
+#include "tests/support/HostStandIns.h"
+#include "tests/support/TempDir.h"
+#include "toolkit/QtHostDesktop.h"
+
+#include <memory>
+#include <string>
+
+namespace tovra::test {
+
+class MainWindowHarness {
+public:
+    MainWindowHarness();
+    ~MainWindowHarness();
+    MainWindowHarness(const MainWindowHarness&) = delete;
+    MainWindowHarness& operator=(const MainWindowHarness&) = delete;
+
+    /// Creates the main window and runs the start-up steps, as main() does.
+    TFormTovraDesktop& start();
+    /// What the feature windows work with, as main() gives it to them.
+    [[nodiscard]] FeatureWindowServices featureServices();
+
+    TempDir temp;
+    /// Points XDG_CONFIG_HOME into temp, so that the Run value's autostart
+    /// entry lands there and never among the user's own.
+    platform::emulated::test::ScopedEnvironment environment;
+    toolkit::QtHostDesktop desktop;
+    ScriptedMessageBoxes boxes;
+    RecordingTray tray;
+    RecordingShell shell;
+    std::unique_ptr<platform::NativePlatform> native;
+    std::unique_ptr<platform::Platform> platform;
+    ProgramState state;
+    ErrorRoute errors;
+    std::string settingsFile;
+    std::string executablePath;
+    std::unique_ptr<FeatureWindowFactory> featureWindows;
+    std::unique_ptr<RecordingFeatureWindows> features;
+    int passwordPrompts = 0;
+    std::unique_ptr<TFormTovraDesktop> window;
+};
+
+} // namespace tovra::test
