@@ -544,25 +544,19 @@ void TFormTovraDesktop::bsSkinXFormButton7Click() {
 }
 
 void TFormTovraDesktop::bsSkinXFormButton8Click() {
-    guard([this] {
-        if (!preview_) {
-            return;
-        }
-        const platform::Point corner = dockPositions().preview;
-        preview_->move(corner.x, corner.y);
-        preview_->setVisible(!preview_->isVisible());
-    });
+    guard([this] { toggleDocked(preview_, dockPositions().preview); });
 }
 
 void TFormTovraDesktop::bsSkinXFormButton9Click() {
-    guard([this] {
-        if (!list_) {
-            return;
-        }
-        const platform::Point corner = dockPositions().list;
-        list_->move(corner.x, corner.y);
-        list_->setVisible(!list_->isVisible());
-    });
+    guard([this] { toggleDocked(list_, dockPositions().list); });
+}
+
+void TFormTovraDesktop::toggleDocked(QWidget* docked, platform::Point corner) {
+    if (docked == nullptr) {
+        return;
+    }
+    docked->move(corner.x, corner.y);
+    docked->setVisible(!docked->isVisible());
 }
 
 // ---- title buttons and menu ------------------------------------------------------

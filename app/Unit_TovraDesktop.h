@@ -155,6 +155,8 @@ private:
     void setTaskbarEntry(bool entry);
     void runFeature(FeatureWindow feature);
     void hideDockedWindows();
+    /// Docks a window at corner, then shows it or hides it.
+    static void toggleDocked(QWidget* docked, platform::Point corner);
     /// Runs a handler's body inside the error guard.
     template <typename Body>
     void guard(Body&& body);
