@@ -1,5 +1,7 @@
 #include "app/FeatureWindowFactory.h"
 
+#include "wallpaper/Unit_DesktpoPic.h"
+
 #include <utility>
 
 #include <QDialog>
@@ -10,7 +12,13 @@ namespace tovra {
 // Each window the program has is listed here, with how it is created. A
 // feature whose window is not listed has none: its button does nothing.
 FeatureWindowFactory::FeatureWindowFactory(FeatureWindowServices services)
-    : services_(std::move(services)) {}
+    : services_(std::move(services)) {
+    creators_[FeatureWindow::RotationSettings] = [this](QWidget& owner) -> QDialog* {
+        return new TFormDesktpoPic(&owner,
+                                   {services_.errors, services_.platform.profiles, services_.state,
+                                    services_.settingsFile, owner.windowTitle().toStdString()});
+    };
+}
 
 bool FeatureWindowFactory::has(FeatureWindow feature) const {
     return creators_.contains(feature);
