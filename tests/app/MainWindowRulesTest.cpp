@@ -252,7 +252,11 @@ INSTANTIATE_TEST_SUITE_P(Watch, TrayPresence,
                          ::testing::Values(PresenceCase{false, false, TrayChange::None},
                                            PresenceCase{false, true, TrayChange::AddIcon},
                                            PresenceCase{true, true, TrayChange::None},
-                                           PresenceCase{true, false, TrayChange::IconLost}));
+                                           PresenceCase{true, false, TrayChange::IconLost}),
+                         [](const auto& test) {
+                             return std::string(test.param.iconShown ? "Icon" : "NoIcon") +
+                                    (test.param.trayAvailable ? "_Tray" : "_NoTray");
+                         });
 
 } // namespace
 } // namespace tovra::mainwindow

@@ -29,7 +29,13 @@ INSTANTIATE_TEST_SUITE_P(Rules, RadioItemIndex,
                          testing::Values(ItemIndexCase{-5, 4, -1}, ItemIndexCase{-1, 4, -1},
                                          ItemIndexCase{0, 4, 0}, ItemIndexCase{3, 4, 3},
                                          ItemIndexCase{4, 4, 3}, ItemIndexCase{7, 4, 3},
-                                         ItemIndexCase{0, 0, -1}));
+                                         ItemIndexCase{0, 0, -1}),
+                         [](const auto& test) {
+                             const auto number = [](int n) {
+                                 return n < 0 ? "Minus" + std::to_string(-n) : std::to_string(n);
+                             };
+                             return number(test.param.requested) + "_Of" + number(test.param.count);
+                         });
 
 class ErrorGuard : public testing::Test {
 protected:
