@@ -2,6 +2,7 @@
 
 #include "app/ApplicationIcon.h"
 #include "app/FeatureWindowFactory.h"
+#include "app/HelperPrograms.h"
 #include "app/Startup.h"
 #include "app/TovraApplication.h"
 #include "app/Unit_TovraDesktop.h"
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
     tovra::toolkit::QtTrayIcon tray(icon);
     std::unique_ptr<tovra::platform::NativePlatform> native;
     try {
-        native = tovra::platform::createNativePlatform({desktop, messageBoxes, tray});
+        native = tovra::platform::createNativePlatform(
+            {desktop, messageBoxes, tray, tovra::ownScreenSaverProgram()});
     } catch (const std::exception& error) {
         // Without a platform (no home folder for the emulated Windows) there
         // is nothing to work on: say why, and end.

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 
 #include <memory>
+#include <string>
 
 namespace tovra::platform {
 
@@ -27,6 +28,9 @@ struct HostServices {
     HostDesktop& desktop;
     MessageBoxes& messageBoxes;
     TrayIcon& tray;
+    /// The project's screen-saver program, which the emulated system folder
+    /// offers beside the real desktop's screen savers; empty for none.
+    std::string screenSaverProgram{};
 };
 
 class NativePlatform {

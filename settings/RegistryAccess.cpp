@@ -70,27 +70,34 @@ void RegistryAccess::closeKey() {
 }
 
 bool RegistryAccess::valueExists(const std::string& name) const {
+    return readValue(name).has_value();
+}
+
+std::optional<RegValue> RegistryAccess::readValue(const std::string& name) const {
     RegValue value;
-    return current_ != 0 && registry_.queryValue(current_, name, value) == kErrorSuccess;
+    if (current_ == 0 || registry_.queryValue(current_, name, value) != kErrorSuccess) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 std::string RegistryAccess::readString(const std::string& name) const {
-    RegValue value;
-    if (current_ == 0 || registry_.queryValue(current_, name, value) != kErrorSuccess) {
+    const auto value = readValue(name);
+    if (!value) {
         return {};
     }
-    if (value.type != platform::kRegSz && value.type != platform::kRegExpandSz) {
+    if (value->type != platform::kRegSz && value->type != platform::kRegExpandSz) {
         throw RegistryError::invalidType(name);
     }
-    return value.asText();
+    return value->asText();
 }
 
 std::int32_t RegistryAccess::readInteger(const std::string& name) const {
-    RegValue value;
-    if (current_ == 0 || registry_.queryValue(current_, name, value) != kErrorSuccess) {
+    const auto value = readValue(name);
+    if (!value) {
         throw RegistryError::getFailed(name);
     }
-    const auto number = value.asDword();
+    const auto number = value->asDword();
     if (!number) {
         throw RegistryError::invalidType(name);
     }

@@ -7,6 +7,7 @@
 #include "platform/Registry.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tovra::settings {
@@ -42,6 +43,8 @@ public:
     [[nodiscard]] bool hasOpenKey() const { return current_ != 0; }
 
     [[nodiscard]] bool valueExists(const std::string& name) const;
+    /// The value with its type; nothing when it is missing or no key is open.
+    [[nodiscard]] std::optional<platform::RegValue> readValue(const std::string& name) const;
     /// The text of a string value; the empty text when it is missing.
     [[nodiscard]] std::string readString(const std::string& name) const;
     [[nodiscard]] std::int32_t readInteger(const std::string& name) const;

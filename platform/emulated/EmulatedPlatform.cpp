@@ -23,7 +23,7 @@ public:
         , registry_(store_)
         , iconList_(profiles_, root)
         , shell_(registry_, root, launcher_)
-        , files_(root)
+        , files_(root, ScreenSaverSources{.saverProgram = host.screenSaverProgram})
         , processes_(root, launcher_)
         , windows_(host.desktop, iconList_)
         , screen_(host.desktop, profiles_, root, &iconList_) {}

@@ -58,8 +58,9 @@ bool preparePrivateFolder(const std::filesystem::path& folder, std::string& prob
     return ok;
 }
 
-EmulatedSystemFiles::EmulatedSystemFiles(StateRoot root)
-    : root_(std::move(root)) {}
+EmulatedSystemFiles::EmulatedSystemFiles(StateRoot root, ScreenSaverSources screenSavers)
+    : root_(std::move(root))
+    , screenSavers_(std::move(screenSavers)) {}
 
 std::string EmulatedSystemFiles::tempPath() {
     if (fallback_) {
@@ -104,8 +105,11 @@ bool EmulatedSystemFiles::setFileAttributes(const std::string& path, std::uint32
 }
 
 std::string EmulatedSystemFiles::systemDirectory() {
-    root_.ensureFolder("System32");
-    return root_.file("System32").string();
+    const auto folder = root_.file("System32");
+    if (root_.ensureFolder("System32")) {
+        syncScreenSaverEntries(folder, screenSavers_);
+    }
+    return folder.string();
 }
 
 } // namespace tovra::platform::emulated

@@ -2,9 +2,11 @@
 
 // GetTempPathA, SetFileAttributesA and GetSystemDirectoryA of the emulated
 // Windows. The temporary folder is <root>/Temp/, private to the user; the
-// system folder is <root>/System32, where the user drops screen savers (*.scr).
+// system folder is <root>/System32, where the user drops screen savers (*.scr)
+// and which offers the real desktop's screen savers (ScreenSaverEntries).
 
 #include "platform/SystemFiles.h"
+#include "platform/emulated/ScreenSaverEntries.h"
 #include "platform/emulated/StateRoot.h"
 
 #include <filesystem>
@@ -14,7 +16,7 @@ namespace tovra::platform::emulated {
 
 class EmulatedSystemFiles final : public SystemFiles {
 public:
-    explicit EmulatedSystemFiles(StateRoot root);
+    explicit EmulatedSystemFiles(StateRoot root, ScreenSaverSources screenSavers = {});
 
     /// <root>/Temp/, created with mode 0700 and checked to be a real folder
     /// of this user (never a symbolic link, which another program could aim
@@ -30,13 +32,15 @@ public:
     /// stop writes into a read-only folder either. False for a missing file.
     bool setFileAttributes(const std::string& path, std::uint32_t attributes) override;
 
-    /// <root>/System32, created when missing.
+    /// <root>/System32, created when missing, its screen-saver entries
+    /// brought in line with what is installed.
     std::string systemDirectory() override;
 
 private:
     std::filesystem::path fallbackFolder();
 
     StateRoot root_;
+    ScreenSaverSources screenSavers_;
     std::optional<std::filesystem::path> fallback_;
 };
 

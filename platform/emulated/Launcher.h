@@ -21,6 +21,10 @@ struct LaunchRequest {
     friend bool operator==(const LaunchRequest&, const LaunchRequest&) = default;
 };
 
+/// A program started by launchChild: its process id, which is also its
+/// process group's.
+using ChildId = int;
+
 class Launcher {
 public:
     virtual ~Launcher() = default;
@@ -29,6 +33,16 @@ public:
     /// and never left as a zombie. 0 when it started; otherwise the errno that
     /// stopped it (ENOENT when there is no such program).
     virtual int launchDetached(const LaunchRequest& request) = 0;
+
+    /// Starts the program as a child of this process, in a session (and
+    /// process group) of its own, and keeps it to be stopped later. 0 with
+    /// child set when it started; otherwise the errno that stopped it.
+    virtual int launchChild(const LaunchRequest& request, ChildId& child) = 0;
+
+    /// Ends a child that launchChild started, with its whole process group
+    /// (SIGTERM, then SIGKILL when it has not ended within a second), and
+    /// reaps it. A child that has ended already is only reaped.
+    virtual void stopChild(ChildId child) = 0;
 };
 
 } // namespace tovra::platform::emulated

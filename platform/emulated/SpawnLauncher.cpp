@@ -3,9 +3,11 @@
 #include "platform/emulated/ProgramSearch.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tovra::platform::emulated {
@@ -90,6 +92,47 @@ void reap(pid_t child) {
     }
 }
 
+/// Whether the child has ended (and is reaped now), after waiting up to timeout.
+bool reapedWithin(pid_t child, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        int status = 0;
+        const pid_t got = ::waitpid(child, &status, WNOHANG);
+        if (got == child || (got < 0 && errno == ECHILD)) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+/// Forks, runs body in the child and reports the exec's outcome: 0 with the
+/// child's pid, or an errno (the child, if any, reaped).
+template <typename Body>
+int forkAndExec(pid_t& child, Body body) {
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
+        return errno;
+    }
+    child = ::fork();
+    if (child < 0) {
+        const int error = errno;
+        ::close(fds[0]);
+        ::close(fds[1]);
+        return error;
+    }
+    if (child == 0) {
+        ::close(fds[0]);
+        body(fds[1]);
+    }
+    ::close(fds[1]);
+    const int outcome = readOutcome(fds[0]);
+    ::close(fds[0]);
+    return outcome;
+}
+
 } // namespace
 
 int SpawnLauncher::launchDetached(const LaunchRequest& request) {
@@ -98,26 +141,44 @@ int SpawnLauncher::launchDetached(const LaunchRequest& request) {
         return ENOENT;
     }
     const ExecPlan plan = makePlan(path->string(), request);
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) {
-        return errno;
+    pid_t middle = -1;
+    const int outcome = forkAndExec(middle, [&plan](int pipeFd) { runMiddle(plan, pipeFd); });
+    if (middle > 0) {
+        reap(middle); // it has left already, or is just leaving
     }
-    const pid_t middle = ::fork();
-    if (middle < 0) {
-        const int error = errno;
-        ::close(fds[0]);
-        ::close(fds[1]);
-        return error;
-    }
-    if (middle == 0) {
-        ::close(fds[0]);
-        runMiddle(plan, fds[1]);
-    }
-    ::close(fds[1]);
-    const int outcome = readOutcome(fds[0]);
-    ::close(fds[0]);
-    reap(middle); // it has left already, or is just leaving
     return outcome;
+}
+
+int SpawnLauncher::launchChild(const LaunchRequest& request, ChildId& child) {
+    const auto path = findProgram(request.program);
+    if (!path) {
+        return ENOENT;
+    }
+    const ExecPlan plan = makePlan(path->string(), request);
+    pid_t pid = -1;
+    const int outcome = forkAndExec(pid, [&plan](int pipeFd) {
+        ::setsid();
+        execPlan(plan, pipeFd);
+    });
+    if (outcome != 0) {
+        if (pid > 0) {
+            reap(pid);
+        }
+        return outcome;
+    }
+    child = pid;
+    return 0;
+}
+
+void SpawnLauncher::stopChild(ChildId child) {
+    if (child <= 0) {
+        return;
+    }
+    ::kill(-child, SIGTERM);
+    if (!reapedWithin(child, std::chrono::seconds(1))) {
+        ::kill(-child, SIGKILL);
+        reap(child);
+    }
 }
 
 } // namespace tovra::platform::emulated

@@ -141,6 +141,34 @@ TEST(EmulatedProcesses, ARealStartHandsTheSplitArgumentsToTheProgram) {
     EXPECT_EQ(processes.winExec(scratch.file("saver dir/missing.scr") + " /p 724", 5), 2u);
 }
 
+TEST(EmulatedProcesses, CreateProcessKeepsTheChildUntilItIsTerminated) {
+    TempDir scratch;
+    const StateRoot root(scratch.path());
+    writeScript(root.file("System32") / "demo.scr", "exit 0");
+    RecordingLauncher launcher;
+    {
+        EmulatedProcesses processes(root, launcher);
+        const auto first = processes.createProcess("\"demo.scr\" /p 724", 5);
+        EXPECT_EQ(first, 4000u);
+        EXPECT_EQ(launcher.requests.at(0).arguments, (std::vector<std::string>{"/p", "724"}));
+        EXPECT_EQ(processes.createProcess(" /p 724", 5), kNoProcess);
+        launcher.error = EACCES;
+        EXPECT_EQ(processes.createProcess("demo.scr /p 1", 5), kNoProcess);
+        launcher.error = 0;
+        EXPECT_EQ(processes.createProcess("demo.scr /s", 5), 4001u);
+        processes.terminateProcess(first);
+        processes.terminateProcess(first); // released already: ignored
+        processes.terminateProcess(12345); // never started here: ignored
+        EXPECT_EQ(launcher.stopped, (std::vector<ChildId>{4000}));
+    }
+    EXPECT_EQ(launcher.stopped, (std::vector<ChildId>{4000, 4001})); // the rest at the end
+    const auto logged = lines(readBytes(root.file("processes.log")));
+    ASSERT_EQ(logged.size(), 6u);
+    EXPECT_TRUE(logged[0].ends_with("\t[/p] [724]\t4000")) << logged[0];
+    EXPECT_TRUE(logged[1].ends_with("\t0")) << logged[1];
+    EXPECT_NE(logged[4].find("\tTerminateProcess\t4000"), std::string::npos) << logged[4];
+}
+
 TEST(EmulatedProcesses, OnlyTheScreenSaveCommandStartsTheScreenSaver) {
     TempDir scratch;
     const StateRoot root(scratch.path());
@@ -153,8 +181,10 @@ TEST(EmulatedProcesses, OnlyTheScreenSaveCommandStartsTheScreenSaver) {
     ASSERT_EQ(launcher.requests.size(), 1u);
     EXPECT_EQ(launcher.requests[0], (LaunchRequest{"xdg-screensaver", {"activate"}, {}}));
 
-    launcher.error = ENOENT; // a desktop without xdg-screensaver
+    launcher.error = ENOENT; // neither xdg-screensaver nor xscreensaver
     EXPECT_EQ(processes.broadcastSystemCommand(kScScreenSave, 0), 0);
+    ASSERT_EQ(launcher.requests.size(), 3u);
+    EXPECT_EQ(launcher.requests[2], (LaunchRequest{"xscreensaver-command", {"-activate"}, {}}));
 
     const auto logged = lines(readBytes(root.file("processes.log")));
     ASSERT_EQ(logged.size(), 3u);

@@ -84,5 +84,41 @@ TEST(SpawnLauncher, TheProgramIsDetachedAndGetsItsArgumentsAndFolder) {
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
 }
 
+/// Whether the process is gone (or only waits for its parent to reap it).
+bool ended(pid_t pid) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        const auto stat = tovra::test::readBytes("/proc/" + std::to_string(pid) + "/stat");
+        if (stat.empty() || stat.substr(stat.rfind(')') + 2, 1) == "Z") {
+            return true;
+        }
+        usleep(10000);
+    }
+    return false;
+}
+
+TEST(SpawnLauncher, AChildIsStoppedWithItsGroupEvenWhenItIgnoresTheRequest) {
+    TempDir scratch;
+    const auto script = scratch.path() / "stubborn";
+    const auto out = scratch.path() / "pids";
+    // The shell and its own child both ignore SIGTERM: only SIGKILL ends them.
+    writeScript(script, "trap '' TERM\nsleep 60 &\necho $$ $! > '" + out.string() + ".part'\nmv '" +
+                            out.string() + ".part' '" + out.string() + "'\nwait");
+    SpawnLauncher launcher;
+    ChildId child = 0;
+    ASSERT_EQ(launcher.launchChild({script.string(), {}, {}}, child), 0);
+    const auto pids = awaitFile(out);
+    ASSERT_TRUE(pids.has_value());
+    pid_t shell = 0, grandchild = 0;
+    std::istringstream(*pids) >> shell >> grandchild;
+    EXPECT_EQ(shell, child);
+    EXPECT_EQ(::getsid(child), child); // a session of its own
+
+    launcher.stopChild(child);
+    EXPECT_TRUE(ended(child));
+    EXPECT_TRUE(ended(grandchild));
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1); // reaped
+    EXPECT_EQ(launcher.launchChild({scratch.file("missing"), {}, {}}, child), ENOENT);
+}
+
 } // namespace
 } // namespace tovra::platform::emulated

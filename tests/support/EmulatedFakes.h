@@ -53,16 +53,27 @@ private:
     bool leftDown_ = false;
 };
 
-/// Records every request and answers with a scripted errno (0: started).
+/// Records every request and stop, and answers with a scripted errno (0:
+/// started); children are numbered from 4000.
 class RecordingLauncher final : public Launcher {
 public:
     int launchDetached(const LaunchRequest& request) override {
         requests.push_back(request);
         return error;
     }
+    int launchChild(const LaunchRequest& request, ChildId& child) override {
+        requests.push_back(request);
+        if (error == 0) {
+            child = nextChild++;
+        }
+        return error;
+    }
+    void stopChild(ChildId child) override { stopped.push_back(child); }
 
     std::vector<LaunchRequest> requests;
+    std::vector<ChildId> stopped;
     int error = 0;
+    ChildId nextChild = 4000;
 };
 
 /// Sets (or, with nullopt, removes) environment variables until destroyed,

@@ -38,5 +38,32 @@ TEST(Win32Processes, CommandLineReachesTheProgramInTheAnsiCodePage) {
     EXPECT_TRUE(std::filesystem::is_directory(made));
 }
 
+/// Started by the next test as the program it stops: it would run a minute.
+TEST(Win32ProcessesHelper, DISABLED_RunsAMinute) {
+    std::this_thread::sleep_for(std::chrono::minutes(1));
+}
+
+TEST(Win32Processes, CreateProcessKeepsAHandleUntilTerminateProcessEndsIt) {
+    test::TempDir dir;
+    Win32Processes processes;
+    EXPECT_EQ(processes.createProcess("\"" + dir.file("missing.scr") + "\" /p 724", SW_SHOW),
+              kNoProcess);
+
+    char self[MAX_PATH] = {};
+    ASSERT_GT(::GetModuleFileNameA(nullptr, self, MAX_PATH), 0u);
+    const auto process = processes.createProcess(
+        "\"" + std::string(self) +
+            "\" --gtest_also_run_disabled_tests --gtest_filter=Win32ProcessesHelper.*",
+        SW_HIDE);
+    ASSERT_NE(process, kNoProcess);
+    HANDLE watch =
+        ::OpenProcess(SYNCHRONIZE, FALSE, ::GetProcessId(reinterpret_cast<HANDLE>(process)));
+    ASSERT_NE(watch, nullptr);
+    EXPECT_EQ(::WaitForSingleObject(watch, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    processes.terminateProcess(process);
+    EXPECT_EQ(::WaitForSingleObject(watch, 10000), WAIT_OBJECT_0);
+    ::CloseHandle(watch);
+}
+
 } // namespace
 } // namespace tovra::platform::win32
