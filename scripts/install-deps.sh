@@ -16,7 +16,7 @@ set -euo pipefail
 
 declare -A groups=(
     [build]="g++ cmake ninja-build pkg-config"
-    [ui]="qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev fontconfig fonts-arphic-gbsn00lp xdg-utils xscreensaver-data"
+    [ui]="qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev fontconfig fonts-arphic-gbsn00lp libxcb1-dev xdg-utils xscreensaver-data"
     [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth"
     [xvfb]="xvfb xauth imagemagick x11-utils"
     [wine]="g++-mingw-w64-x86-64-posix googletest wine64 wine xvfb xauth locales libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1"

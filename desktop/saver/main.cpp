@@ -6,6 +6,7 @@
 // window, which ends at the first key, click or mouse movement.
 
 #include "desktop/core/ScreenSaverCommand.h"
+#include "desktop/saver/HostWindow.h"
 #include "desktop/saver/SaverScene.h"
 
 #include <iostream>
@@ -53,7 +54,7 @@ int preview(const ScreenSaverCommand& command) {
     QWindow* host = QWindow::fromWinId(static_cast<WId>(command.window));
     SaverScene scene(SaverScene::Role::Preview, true);
     scene.setParent(host);
-    scene.setGeometry(QRect(QPoint(0, 0), host->size()));
+    scene.setGeometry(QRect(QPoint(0, 0), tovra::saver::hostWindowSize(*host)));
     scene.show();
     return QApplication::exec();
 }
