@@ -1,5 +1,8 @@
 #include "app/FeatureWindowFactory.h"
 
+#include "desktop/Unit_StartMenu.h"
+#include "desktop/Unit_screen.h"
+#include "desktop/Unit_tubiao.h"
 #include "wallpaper/Unit_DesktpoPic.h"
 
 #include <utility>
@@ -17,6 +20,19 @@ FeatureWindowFactory::FeatureWindowFactory(FeatureWindowServices services)
         return new TFormDesktpoPic(&owner,
                                    {services_.errors, services_.platform.profiles, services_.state,
                                     services_.settingsFile, owner.windowTitle().toStdString()});
+    };
+    const auto desktopServices = [this] {
+        return desktop::DesktopWindowServices{services_.platform, services_.errors,
+                                              services_.settingsFile};
+    };
+    creators_[FeatureWindow::StartMenu] = [desktopServices](QWidget& owner) -> QDialog* {
+        return new desktop::TFormStartMenu(&owner, desktopServices());
+    };
+    creators_[FeatureWindow::DesktopIcons] = [desktopServices](QWidget& owner) -> QDialog* {
+        return new desktop::TFormtubiao(&owner, desktopServices());
+    };
+    creators_[FeatureWindow::ScreenSaver] = [desktopServices](QWidget& owner) -> QDialog* {
+        return new desktop::TFormscreen(&owner, desktopServices());
     };
 }
 

@@ -10,7 +10,7 @@
 #include "settings/RegistryAccess.h"
 #include "settings/SettingsIndex.h"
 #include "tests/desktop/RegistryFixture.h"
-#include "tests/platform/EmulatedFakes.h"
+#include "tests/support/EmulatedFakes.h"
 #include "tests/support/HostStandIns.h"
 #include "tests/support/ScriptedDesktop.h"
 
@@ -61,8 +61,8 @@ protected:
     }
 
     platform::emulated::test::FakeHostDesktop host;
-    tovra::test::FixedAnswerMessageBoxes boxes{platform::kIdOk};
-    tovra::test::StandInTray tray{true};
+    tovra::test::ScriptedMessageBoxes boxes{platform::kIdOk};
+    tovra::test::RecordingTray tray;
     std::unique_ptr<platform::NativePlatform> native;
     platform::Platform base;
     platform::Platform platform;
@@ -334,13 +334,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Icons, NoIconListSaysSoAndSavesAllTheSame) {
     testing::NiceMock<tovra::test::ScriptedDesktopWindows> windows;
-    StrictMock<tovra::test::ScriptedMessageBoxCalls> notices;
+    tovra::test::ScriptedMessageBoxes notices(platform::kIdOk);
     platform::Platform scripted{registry, base.profiles, base.shell, base.files, base.processes,
                                 windows,  base.screen,   notices,    base.tray};
     EXPECT_CALL(windows, getClassName(0, 39)).WillOnce(Return(""));
-    EXPECT_CALL(notices, messageBox(0x99, "系统不支持!", "TovraDesktop", platform::kMbOk))
-        .WillOnce(Return(platform::kIdOk));
     SaveIconSettings(scripted, settingsFile, 0x99, IconSettings{});
+    ASSERT_EQ(notices.calls.size(), 1u);
+    EXPECT_EQ(notices.calls[0].owner, 0x99u);
+    EXPECT_EQ(notices.calls[0].text, "系统不支持!");
+    EXPECT_EQ(notices.calls[0].caption, "TovraDesktop");
+    EXPECT_EQ(notices.calls[0].type, platform::kMbOk);
     EXPECT_EQ(section(), kOpaqueSection);
 }
 

@@ -4,7 +4,7 @@
 #include "desktop/core/ScreenSaverCommand.h"
 #include "desktop/core/ScreenSaverPreview.h"
 #include "platform/emulated/EmulatedProcesses.h"
-#include "tests/platform/EmulatedFakes.h"
+#include "tests/support/EmulatedFakes.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>

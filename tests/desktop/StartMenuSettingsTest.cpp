@@ -7,7 +7,7 @@
 #include "settings/RegistryAccess.h"
 #include "settings/SettingsIndex.h"
 #include "tests/desktop/RegistryFixture.h"
-#include "tests/platform/EmulatedFakes.h"
+#include "tests/support/EmulatedFakes.h"
 
 #include <gtest/gtest.h>
 

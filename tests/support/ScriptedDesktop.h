@@ -1,11 +1,10 @@
 #pragma once
 
-// The desktop's windows and the message boxes as a test scripts them with
-// GoogleMock: for checking which windows a piece of code looks for, which
-// messages it sends them with which parameters, and what it tells the user.
+// The desktop's windows as a test scripts them with GoogleMock: for checking
+// which windows a piece of code looks for and which messages it sends them
+// with which parameters.
 
 #include "platform/DesktopWindows.h"
-#include "platform/MessageBoxes.h"
 
 #include <gmock/gmock.h>
 #include <optional>
@@ -23,12 +22,6 @@ public:
     MOCK_METHOD(std::optional<platform::Rect>, getWindowRect, (Hwnd), (override));
     MOCK_METHOD(bool, showWindow, (Hwnd, int), (override));
     MOCK_METHOD(std::intptr_t, sendMessage, (Hwnd, unsigned, std::uintptr_t, std::intptr_t),
-                (override));
-};
-
-class ScriptedMessageBoxCalls : public platform::MessageBoxes {
-public:
-    MOCK_METHOD(int, messageBox, (platform::Hwnd, const std::string&, const std::string&, unsigned),
                 (override));
 };
 

@@ -1,0 +1,20 @@
+#pragma once
+
+// What the desktop subsystem's windows work with; app/ keeps it alive longer
+// than they live.
+
+#include "app/core/ErrorRoute.h"
+#include "platform/Platform.h"
+
+#include <string>
+
+namespace tovra::desktop {
+
+struct DesktopWindowServices {
+    platform::Platform& platform;
+    ErrorRoute& errors;
+    /// The settings file (SettingsIni).
+    std::string settingsFile;
+};
+
+} // namespace tovra::desktop

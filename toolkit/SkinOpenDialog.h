@@ -1,0 +1,22 @@
+#pragma once
+
+// The skinned file-open dialog: a title, a filter and its first entry active.
+// It runs as the toolkit's own dialog (not the desktop's), so that it looks
+// the same everywhere and a test can drive it.
+
+#include <QFileDialog>
+
+namespace tovra::toolkit {
+
+class SkinOpenDialog : public QFileDialog {
+    Q_OBJECT
+
+public:
+    /// filter in Qt's notation: "ICO图标 (*.ico);;All files (*)".
+    SkinOpenDialog(QWidget* parent, const QString& title, const QString& filter);
+
+    /// Runs the dialog; the chosen file's full path (host notation), or empty on cancel.
+    QString execute();
+};
+
+} // namespace tovra::toolkit
