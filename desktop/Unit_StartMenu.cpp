@@ -71,11 +71,11 @@ void TFormStartMenu::createStyleTab() {
     EdValue->setValue(5);
     RadioGroup1 = new toolkit::SkinRadioGroup(QStringLiteral("更改开始菜单图标"), bsSkinTabSheet2);
     RadioGroup1->setItems(kIconItems, 3);
-    RadioGroup1->setGeometry(4, 56, 280, 62);
+    RadioGroup1->setGeometry(4, 54, 280, 76);
     EdPath = new QLineEdit(bsSkinTabSheet2);
-    EdPath->setGeometry(6, 122, 250, 20);
+    EdPath->setGeometry(6, 134, 250, 20);
     bsSkinSpeedButton1 = new toolkit::FlatSpeedButton(QStringLiteral("..."), bsSkinTabSheet2);
-    bsSkinSpeedButton1->setGeometry(260, 122, 24, 20);
+    bsSkinSpeedButton1->setGeometry(260, 134, 24, 20);
     connect(bsSkinSpeedButton1, &QAbstractButton::clicked, this,
             [this] { bsSkinSpeedButton1Click(); });
 }

@@ -8,6 +8,7 @@ SkinCheckListBox::SkinCheckListBox(QWidget* parent)
     : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // A click anywhere on a row toggles it, as the form's check list does.
     connect(this, &QListWidget::itemClicked, this, [](QListWidgetItem* item) {
         item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
@@ -53,8 +54,9 @@ void SkinCheckListBox::layColumns() {
     setFlow(QListView::TopToBottom);
     setWrapping(true);
     setResizeMode(QListView::Adjust);
-    setGridSize({viewport()->width() / columns_,
-                 std::max(rowHeight, viewport()->height() / std::max(rows, 1))});
+    // A whole column fits the height (with room to spare, or the last row wraps).
+    const int fitting = (viewport()->height() - 8) / std::max(rows, 1);
+    setGridSize({viewport()->width() / columns_ - 1, std::max(rowHeight, fitting)});
 }
 
 } // namespace tovra::toolkit

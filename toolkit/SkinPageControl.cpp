@@ -5,7 +5,8 @@ namespace tovra::toolkit {
 SkinPageControl::SkinPageControl(QWidget* parent)
     : QTabWidget(parent) {
     setDocumentMode(false);
-    setUsesScrollButtons(false);
+    // Tabs that do not fit scroll into view rather than being cut off.
+    setUsesScrollButtons(true);
     setStyleSheet(QStringLiteral(
         "QTabWidget::pane { border: 1px solid #000073; background: #F4F6FB; top: -1px; }"
         "QTabBar::tab { background: #DDE3F0; color: #000040; border: 1px solid #000073;"
