@@ -81,12 +81,7 @@ void TFormStartMenu::createStyleTab() {
 }
 
 void TFormStartMenu::bsSkinSpeedButton1Click() {
-    guard([this] {
-        const QString chosen = bsSkinOpenDialog1->execute();
-        if (!chosen.isEmpty()) {
-            EdPath->setText(chosen);
-        }
-    });
+    guard([this] { bsSkinOpenDialog1->chooseInto(*EdPath); });
 }
 
 StartMenuSettings TFormStartMenu::readControls() const {

@@ -136,21 +136,11 @@ void TFormtubiao::CheckRadioBox4Click() {
 }
 
 void TFormtubiao::bsSkinSpeedButton1Click() {
-    guard([this] {
-        const QString chosen = bsSkinOpenDialog1->execute();
-        if (!chosen.isEmpty()) {
-            EDIcon->setText(chosen);
-        }
-    });
+    guard([this] { bsSkinOpenDialog1->chooseInto(*EDIcon); });
 }
 
 void TFormtubiao::SBICOSelectClick() {
-    guard([this] {
-        const QString chosen = bsSkinOpenDialog1->execute();
-        if (!chosen.isEmpty()) {
-            EDIco->setText(chosen);
-        }
-    });
+    guard([this] { bsSkinOpenDialog1->chooseInto(*EDIco); });
 }
 
 IconSettings TFormtubiao::readControls() const {

@@ -11,11 +11,10 @@ SkinOpenDialog::SkinOpenDialog(QWidget* parent, const QString& title, const QStr
     setAcceptMode(QFileDialog::AcceptOpen);
 }
 
-QString SkinOpenDialog::execute() {
-    if (exec() != QDialog::Accepted || selectedFiles().isEmpty()) {
-        return {};
+void SkinOpenDialog::chooseInto(QLineEdit& edit) {
+    if (exec() == QDialog::Accepted && !selectedFiles().isEmpty()) {
+        edit.setText(QDir::toNativeSeparators(selectedFiles().front()));
     }
-    return QDir::toNativeSeparators(selectedFiles().front());
 }
 
 } // namespace tovra::toolkit

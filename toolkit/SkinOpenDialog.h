@@ -5,6 +5,7 @@
 // the same everywhere and a test can drive it.
 
 #include <QFileDialog>
+#include <QLineEdit>
 
 namespace tovra::toolkit {
 
@@ -15,8 +16,9 @@ public:
     /// filter in Qt's notation: "ICO图标 (*.ico);;All files (*)".
     SkinOpenDialog(QWidget* parent, const QString& title, const QString& filter);
 
-    /// Runs the dialog; the chosen file's full path (host notation), or empty on cancel.
-    QString execute();
+    /// Runs the dialog; on OK puts the chosen file's full path (host
+    /// notation) into edit, on cancel leaves it as it was.
+    void chooseInto(QLineEdit& edit);
 };
 
 } // namespace tovra::toolkit

@@ -26,9 +26,11 @@ using platform::kHkeyClassesRoot;
 using platform::kHkeyCurrentUser;
 using platform::kHkeyLocalMachine;
 using platform::RegValue;
+using test::binaryValue;
+using test::Change;
 using test::RegistryFixture;
 using test::Seed;
-using Change = tovra::test::WatchedRegistry::Change;
+using test::operator+;
 using Ini = std::map<std::string, std::string>;
 
 const std::string kSection = "TovraDesktop TubiaoColor";
@@ -81,11 +83,6 @@ std::vector<Change> policies(bool desktopHidden) {
     return {{kPolicies, "NoDesktop", desktopHidden ? "REG_DWORD 1" : "deleted"},
             {kPolicies, "NoNetHood", "deleted"},
             {kPolicies, "NoEntireNetwork", "deleted"}};
-}
-
-std::vector<Change> operator+(std::vector<Change> first, const std::vector<Change>& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
 }
 
 const Ini kOpaqueSection{
@@ -205,13 +202,6 @@ IconSettings loaded(std::function<void(IconSettings&)> change) {
     return s;
 }
 
-RegValue binary() {
-    RegValue value;
-    value.type = platform::kRegBinary;
-    value.data = {0};
-    return value;
-}
-
 class LoadIcons : public testing::TestWithParam<LoadCase>, public IconFixture {};
 
 TEST_P(LoadIcons, ShowsWhatIsStored) {
@@ -238,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LoadCase{
                         "ValuesOfAnyType",
                         {{kHkeyCurrentUser, reg::kPoliciesKey, "NoDesktop", RegValue::dword(0)},
-                         {kHkeyCurrentUser, reg::kPoliciesKey, "NoEntireNetwork", binary()},
+                         {kHkeyCurrentUser, reg::kPoliciesKey, "NoEntireNetwork", binaryValue()},
                          {kHkeyLocalMachine, reg::kDesktopShellIconsKey, "29", RegValue::text("")},
                          {kHkeyLocalMachine, reg::kExplorerKey, "link", RegValue::dword(0)}},
                         {},

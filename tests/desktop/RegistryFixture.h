@@ -11,8 +11,25 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tovra::desktop::test {
+
+using Change = tovra::test::WatchedRegistry::Change;
+
+/// Changes in the order of the first list, then of the second.
+inline std::vector<Change> operator+(std::vector<Change> first, const std::vector<Change>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+/// A REG_BINARY value, of a type no setting is stored as.
+inline platform::RegValue binaryValue() {
+    platform::RegValue value;
+    value.type = platform::kRegBinary;
+    value.data = {1, 0, 0, 0};
+    return value;
+}
 
 struct Seed {
     platform::HKey root;

@@ -18,20 +18,15 @@ namespace reg = settings::reg;
 using platform::kHkeyCurrentUser;
 using platform::kHkeyLocalMachine;
 using platform::RegValue;
+using test::binaryValue;
+using test::Change;
 using test::RegistryFixture;
 using test::Seed;
-using Change = tovra::test::WatchedRegistry::Change;
+using test::operator+;
 
 constexpr std::string_view kPolicies = reg::kPoliciesKey;
 constexpr std::string_view kAdvanced = reg::kAdvancedKey;
 constexpr std::string_view kDesktop = reg::kDesktopKey;
-
-RegValue binary() {
-    RegValue value;
-    value.type = platform::kRegBinary;
-    value.data = {1, 2, 3};
-    return value;
-}
 
 Seed scroll(RegValue value) {
     return {kHkeyLocalMachine, kAdvanced, "StartMenuScrollPrograms", std::move(value)};
@@ -72,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"PolicyOfAnyTypeChecksItsRow",
                  {{kHkeyCurrentUser, kPolicies, "NoFavoritesMenu", RegValue::dword(0)},
                   {kHkeyCurrentUser, kPolicies, "nofind", RegValue::text("yes")},
-                  {kHkeyCurrentUser, kPolicies, "NoWindowsUpdate", binary()},
+                  {kHkeyCurrentUser, kPolicies, "NoWindowsUpdate", binaryValue()},
                   {kHkeyCurrentUser, kDesktop, "NoRun", RegValue::dword(1)}},
                  {0, 2, 9},
                  false,
@@ -94,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"DelayNegativeDwordClamps", {delay(RegValue::dword(0xFFFFFFFF))}, {}, false, 0},
         LoadCase{"DelayNotANumberKeepsFive", {delay(RegValue::text("abc"))}, {}, false, 5},
         LoadCase{"DelayEmptyKeepsFive", {delay(RegValue::text(""))}, {}, false, 5},
-        LoadCase{"DelayBinaryKeepsFive", {delay(binary())}, {}, false, 5}),
+        LoadCase{"DelayBinaryKeepsFive", {delay(binaryValue())}, {}, false, 5}),
     [](const auto& param) { return std::string(param.param.name); });
 
 struct SaveCase {
@@ -115,11 +110,6 @@ std::vector<Change> policyChanges(std::initializer_list<std::size_t> checked) {
                            on ? "REG_DWORD 1" : "deleted"});
     }
     return changes;
-}
-
-std::vector<Change> operator+(std::vector<Change> first, const std::vector<Change>& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
 }
 
 const std::string kAdvancedPath =
