@@ -1,0 +1,177 @@
+// decodeJpeg and jpegSize over libjpeg-turbo.
+//
+// libjpeg reports a fatal error by calling error_exit, which must not
+// return. Ours jumps back (longjmp) to the guard that started the libjpeg
+// call; the guard turns it into a PictureError. Between the guard's setjmp
+// and the libjpeg calls no C++ object with a destructor is created, so the
+// jump skips nothing that needs cleaning up; the session's destructor frees
+// libjpeg's memory once the exception leaves.
+
+#include "picture/Jpeg.h"
+
+#include "picture/PictureError.h"
+#include "picture/SizeGuard.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <jerror.h>
+#include <jpeglib.h>
+#include <string>
+#include <vector>
+
+namespace tovra::picture {
+
+namespace {
+
+struct ErrorManager {
+    jpeg_error_mgr base; // first: libjpeg only knows this part
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+[[noreturn]] void jumpBack(j_common_ptr info) {
+    auto* errors = reinterpret_cast<ErrorManager*>(info->err);
+    (*info->err->format_message)(info, errors->message);
+    std::longjmp(errors->jump, 1);
+}
+
+void onMessage(j_common_ptr info, int level) {
+    if (level >= 0) {
+        return; // trace messages
+    }
+    // A file that ends early would come out grey from the break on.
+    if (info->err->msg_code == JWRN_JPEG_EOF) {
+        jumpBack(info);
+    }
+    ++info->err->num_warnings;
+}
+
+class JpegSession {
+public:
+    explicit JpegSession(std::string_view bytes) {
+        info_.err = jpeg_std_error(&errors_.base);
+        errors_.base.error_exit = jumpBack;
+        errors_.base.emit_message = onMessage;
+        errors_.message[0] = '\0';
+        guarded([this, bytes](jpeg_decompress_struct& info) {
+            jpeg_CreateDecompress(&info, JPEG_LIB_VERSION, sizeof info);
+            created_ = true;
+            jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                         static_cast<unsigned long>(bytes.size()));
+            jpeg_read_header(&info, TRUE);
+        });
+    }
+    ~JpegSession() {
+        if (created_) {
+            jpeg_destroy_decompress(&info_);
+        }
+    }
+    JpegSession(const JpegSession&) = delete;
+    JpegSession& operator=(const JpegSession&) = delete;
+
+    /// Runs libjpeg calls; a libjpeg error becomes a PictureError.
+    template <typename Calls>
+    void guarded(Calls&& calls) {
+        if (setjmp(errors_.jump) != 0) {
+            throw PictureError(PictureFault::Undecodable,
+                               std::string("Not a readable JPEG picture: ") + errors_.message);
+        }
+        calls(info_);
+    }
+
+    [[nodiscard]] jpeg_decompress_struct& info() { return info_; }
+
+private:
+    jpeg_decompress_struct info_{};
+    ErrorManager errors_{};
+    bool created_ = false;
+};
+
+bool isCmyk(const jpeg_decompress_struct& info) {
+    return info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+}
+
+/// Sets the output colours and scale; returns the picture's format.
+PixelFormat prepareOutput(JpegSession& session, std::optional<Size> atLeast) {
+    jpeg_decompress_struct& info = session.info();
+    PixelFormat format = PixelFormat::Bgr24;
+    if (info.jpeg_color_space == JCS_GRAYSCALE) {
+        info.out_color_space = JCS_GRAYSCALE;
+        format = PixelFormat::Indexed8;
+    } else {
+        info.out_color_space = isCmyk(info) ? JCS_CMYK : JCS_EXT_BGR;
+    }
+    // Beyond this, libjpeg would need a backing store for a progressive
+    // picture's coefficients; it has none and refuses.
+    info.mem->max_memory_to_use = static_cast<long>(kMaxPictureBytes);
+    session.guarded([atLeast](jpeg_decompress_struct& decompress) {
+        decompress.scale_denom = 8;
+        for (unsigned eighths = atLeast ? 1 : 8; eighths <= 8; ++eighths) {
+            decompress.scale_num = eighths;
+            jpeg_calc_output_dimensions(&decompress);
+            if (!atLeast || (static_cast<int>(decompress.output_width) >= atLeast->width &&
+                             static_cast<int>(decompress.output_height) >= atLeast->height)) {
+                break;
+            }
+        }
+    });
+    return format;
+}
+
+void setGreyPalette(Image& image) {
+    for (PaletteColor level = 0; level < 256; ++level) {
+        image.palette()[level] = level | (level << 8) | (level << 16);
+    }
+}
+
+/// Adobe's CMYK JPEGs store the inks inverted; others store them as they are.
+void cmykToBgr(const unsigned char* cmyk, std::uint8_t* bgr, int width, bool inverted) {
+    for (int x = 0; x < width; ++x, cmyk += 4, bgr += 3) {
+        const auto ink = [&](int i) { return inverted ? cmyk[i] : 255 - cmyk[i]; };
+        const int black = ink(3);
+        bgr[0] = static_cast<std::uint8_t>(ink(2) * black / 255);
+        bgr[1] = static_cast<std::uint8_t>(ink(1) * black / 255);
+        bgr[2] = static_cast<std::uint8_t>(ink(0) * black / 255);
+    }
+}
+
+void readRows(JpegSession& session, Image& image, std::vector<unsigned char>& cmykRow) {
+    const bool cmyk = !cmykRow.empty();
+    session.guarded([&image, &cmykRow, cmyk](jpeg_decompress_struct& info) {
+        while (info.output_scanline < info.output_height) {
+            const int y = static_cast<int>(info.output_scanline);
+            JSAMPROW row = cmyk ? cmykRow.data() : image.row(y);
+            jpeg_read_scanlines(&info, &row, 1);
+            if (cmyk) {
+                cmykToBgr(cmykRow.data(), image.row(y), image.width(), info.saw_Adobe_marker);
+            }
+        }
+        jpeg_finish_decompress(&info);
+    });
+}
+
+} // namespace
+
+Size jpegSize(std::string_view bytes) {
+    JpegSession session(bytes);
+    return {static_cast<int>(session.info().image_width),
+            static_cast<int>(session.info().image_height)};
+}
+
+Image decodeJpeg(std::string_view bytes, std::optional<Size> atLeast) {
+    JpegSession session(bytes);
+    const PixelFormat format = prepareOutput(session, atLeast);
+    jpeg_decompress_struct& info = session.info();
+    const Size size{static_cast<int>(info.output_width), static_cast<int>(info.output_height)};
+    checkPictureSize(size, format);
+    Image image(size, format);
+    if (format == PixelFormat::Indexed8) {
+        setGreyPalette(image);
+    }
+    std::vector<unsigned char> cmykRow(isCmyk(info) ? static_cast<std::size_t>(size.width) * 4 : 0);
+    session.guarded([](jpeg_decompress_struct& decompress) { jpeg_start_decompress(&decompress); });
+    readRows(session, image, cmykRow);
+    return image;
+}
+
+} // namespace tovra::picture

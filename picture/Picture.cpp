@@ -1,0 +1,46 @@
+#include "picture/Picture.h"
+
+#include "picture/Bmp.h"
+#include "picture/Gif.h"
+#include "picture/Jpeg.h"
+
+namespace tovra::picture {
+
+std::optional<PictureFormat> formatOfContent(std::string_view bytes) {
+    if (bytes.starts_with("BM")) {
+        return PictureFormat::Bmp;
+    }
+    if (bytes.starts_with("\xFF\xD8")) {
+        return PictureFormat::Jpeg;
+    }
+    if (bytes.starts_with("GIF8")) {
+        return PictureFormat::Gif;
+    }
+    return std::nullopt;
+}
+
+Size pictureSize(std::string_view bytes, PictureFormat format) {
+    switch (format) {
+    case PictureFormat::Bmp:
+        return bmpSize(bytes);
+    case PictureFormat::Jpeg:
+        return jpegSize(bytes);
+    case PictureFormat::Gif:
+        return gifSize(bytes);
+    }
+    return {};
+}
+
+Image decodePicture(std::string_view bytes, PictureFormat format, std::optional<Size> atLeast) {
+    switch (format) {
+    case PictureFormat::Bmp:
+        return decodeBmp(bytes);
+    case PictureFormat::Jpeg:
+        return decodeJpeg(bytes, atLeast);
+    case PictureFormat::Gif:
+        return decodeGif(bytes);
+    }
+    return decodeBmp(bytes);
+}
+
+} // namespace tovra::picture

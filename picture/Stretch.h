@@ -1,0 +1,25 @@
+#pragma once
+
+// Resizing as GDI's StretchBlt does it in COLORONCOLOR mode (SetStretchBltMode
+// 3, also called STRETCH_DELETESCANS): every pixel of the result is one pixel
+// of the source, no blending and no smoothing. Along each axis the choice is
+// a Bresenham walk whose decision point is the middle between two pixel
+// centres; when shrinking, of the source pixels that fall on one target pixel
+// the first is kept and the others are deleted.
+
+#include "picture/Image.h"
+
+#include <vector>
+
+namespace tovra::picture {
+
+/// For each of targetLength positions, the source position StretchBlt copies
+/// from when it maps sourceLength pixels onto targetLength (both at least 1).
+[[nodiscard]] std::vector<int> stretchAxis(int sourceLength, int targetLength);
+
+/// The whole of source drawn onto the whole of a new picture of the given
+/// size, in source's format (with its palette). Throws PictureError when the
+/// size guard refuses the size.
+[[nodiscard]] Image stretch(const Image& source, Size size);
+
+} // namespace tovra::picture
