@@ -7,13 +7,15 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tovra::platform {
 
 /// Whether a line of a profile file can hold the entry: section and key not
-/// blank, and nothing on more than one line. Windows would write any of these
-/// as it stands, and the file would read back with lines nobody wrote.
+/// blank, nothing on more than one line, and no '=' in the key (the first '='
+/// of a line ends its key). Windows would write any of these as it stands,
+/// and the file would read back with lines nobody wrote.
 [[nodiscard]] inline bool isStorableEntry(std::string_view section, std::string_view key,
                                           std::string_view value) {
     constexpr std::string_view kBlanks = " \t\v\f\x1a";
@@ -23,8 +25,12 @@ namespace tovra::platform {
                name.find_first_of(kLineBreaks) == std::string_view::npos;
     };
     return isStorableName(section) && isStorableName(key) &&
+           key.find('=') == std::string_view::npos &&
            value.find_first_of(kLineBreaks) == std::string_view::npos;
 }
+
+/// One line of a section: key and value.
+using ProfileEntry = std::pair<std::string, std::string>;
 
 class ProfileFiles {
 public:
@@ -60,6 +66,14 @@ public:
     /// WritePrivateProfileStringA with a null key and value: removes the
     /// section with all its keys.
     virtual bool eraseSection(const std::string& file, const std::string& section) = 0;
+
+    /// WritePrivateProfileSectionA: the section's keys become exactly these
+    /// entries, in this order, in one write of the file. A missing section is
+    /// added at the end (unless there are no entries). False when the system
+    /// refuses the write, and, with nothing written, when an entry is not
+    /// storable (isStorableEntry).
+    virtual bool writeSection(const std::string& file, const std::string& section,
+                              const std::vector<ProfileEntry>& entries) = 0;
 };
 
 } // namespace tovra::platform

@@ -1,9 +1,11 @@
 #pragma once
 
-// GetTempPathA, SetFileAttributesA and GetSystemDirectoryA.
+// GetTempPathA, SetFileAttributesA and GetSystemDirectoryA, and the atomic
+// replacement of a file's content.
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tovra::platform {
 
@@ -25,6 +27,12 @@ public:
     /// GetSystemDirectoryA: the folder that holds the system's screen savers,
     /// without a trailing separator.
     virtual std::string systemDirectory() = 0;
+
+    /// Gives the file exactly these bytes, all at once: they are written to
+    /// a new file beside it, flushed, and renamed over it, so that a failure
+    /// (or a crash) at any point leaves the old file whole. A read-only file
+    /// is refused. False when any step fails; nothing is changed then.
+    virtual bool replaceFile(const std::string& path, std::string_view bytes) = 0;
 };
 
 } // namespace tovra::platform

@@ -132,4 +132,11 @@ void IniFile::eraseSection(const std::string& section) {
     }
 }
 
+void IniFile::writeSection(const std::string& section,
+                           const std::vector<platform::ProfileEntry>& entries) {
+    if (!profiles_.writeSection(fileName_, section, entries)) {
+        throw IniFileError(fileName_);
+    }
+}
+
 } // namespace tovra::settings

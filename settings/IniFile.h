@@ -56,6 +56,10 @@ public:
     void deleteKey(const std::string& section, const std::string& key) noexcept;
     /// Removes the section with its keys. Throws IniFileError.
     void eraseSection(const std::string& section);
+    /// Makes entries the section's keys, in order, in one write of the file.
+    /// Throws IniFileError.
+    void writeSection(const std::string& section,
+                      const std::vector<platform::ProfileEntry>& entries);
 
 private:
     platform::ProfileFiles& profiles_;

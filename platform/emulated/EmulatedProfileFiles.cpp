@@ -77,6 +77,19 @@ bool EmulatedProfileFiles::eraseSection(const std::string& file, const std::stri
     return edit(file, [&](ProfileText& text) { return text.eraseSection(section); });
 }
 
+bool EmulatedProfileFiles::writeSection(const std::string& file, const std::string& section,
+                                        const std::vector<ProfileEntry>& entries) {
+    for (const auto& [key, value] : entries) {
+        if (!isStorableEntry(section, key, value)) {
+            return false;
+        }
+    }
+    if (!isStorableEntry(section, "k", "")) {
+        return false;
+    }
+    return edit(file, [&](ProfileText& text) { return text.replaceSection(section, entries); });
+}
+
 bool EmulatedProfileFiles::edit(const std::filesystem::path& file,
                                 const std::function<bool(ProfileText&)>& change) {
     const DirectoryLock lock(folderOf(file));

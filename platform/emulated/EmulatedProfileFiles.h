@@ -36,6 +36,9 @@ public:
     bool deleteKey(const std::string& file, const std::string& section,
                    const std::string& key) override;
     bool eraseSection(const std::string& file, const std::string& section) override;
+    /// The section's entry lines are replaced; its comments and blank lines stay.
+    bool writeSection(const std::string& file, const std::string& section,
+                      const std::vector<ProfileEntry>& entries) override;
 
 private:
     /// Applies change to the file's text under the folder lock and stores the

@@ -1,6 +1,7 @@
 #include "platform/emulated/EmulatedSystemFiles.h"
 
 #include "platform/Error.h"
+#include "platform/emulated/FileStore.h"
 
 #include <cerrno>
 #include <cstring>
@@ -110,6 +111,10 @@ std::string EmulatedSystemFiles::systemDirectory() {
         syncScreenSaverEntries(folder, screenSavers_);
     }
     return folder.string();
+}
+
+bool EmulatedSystemFiles::replaceFile(const std::string& path, std::string_view bytes) {
+    return !path.empty() && emulated::replaceFile(path, bytes);
 }
 
 } // namespace tovra::platform::emulated

@@ -36,6 +36,10 @@ public:
     /// brought in line with what is installed.
     std::string systemDirectory() override;
 
+    /// Through FileStore's replaceFile; a file without write permission (the
+    /// emulated read-only attribute) is refused.
+    bool replaceFile(const std::string& path, std::string_view bytes) override;
+
 private:
     std::filesystem::path fallbackFolder();
 

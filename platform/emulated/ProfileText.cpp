@@ -273,6 +273,42 @@ bool ProfileText::eraseSection(std::string_view section) {
     return true;
 }
 
+bool ProfileText::replaceSection(std::string_view section,
+                                 const std::vector<std::pair<std::string, std::string>>& entries) {
+    const auto span = firstSection(section);
+    if (!span && entries.empty()) {
+        return false;
+    }
+    std::vector<Line> old;
+    std::size_t at = span ? span->begin + 1 : lines_.size();
+    if (span) {
+        for (std::size_t i = span->end; i-- > span->begin + 1;) {
+            if (lines_[i].isEntry()) {
+                at = i;
+                old.insert(old.begin(), std::move(lines_[i]));
+                lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
+            }
+        }
+    } else {
+        insertLine(lines_.size(), '[' + std::string(trimmed(section)) + ']');
+        ++at;
+    }
+    bool differs = old.size() != entries.size();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const auto& [key, value] = entries[i];
+        const std::string_view stored = std::string_view(value).substr(firstNonBlank(value));
+        if (i < old.size() && equalsIgnoringCase(old[i].name(), trimmed(key)) && old[i].hasValue &&
+            old[i].rawValue() == stored) {
+            lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at + i), std::move(old[i]));
+            continue;
+        }
+        differs = true;
+        insertLine(at + i, std::string(trimmed(key)) + '=' + std::string(stored));
+    }
+    changed();
+    return differs || !span;
+}
+
 std::string ProfileText::serialize() const {
     std::size_t size = 0;
     for (const Line& line : lines_) {

@@ -23,6 +23,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace tovra::platform::emulated {
@@ -54,6 +55,14 @@ public:
     /// Removes the first occurrence of the section with every line up to the
     /// next section. False when there was none.
     bool eraseSection(std::string_view section);
+    /// Makes entries the keys of the section's first occurrence, in order:
+    /// its entry lines go, and the entries take the place of the first of
+    /// them (or follow the header); comments and blank lines stay. An entry
+    /// equal to a line it replaces keeps that line as it was. A missing
+    /// section is added at the end, unless entries is empty. Keys must hold no
+    /// '=' and nothing may hold a line break. False when nothing changed.
+    bool replaceSection(std::string_view section,
+                        const std::vector<std::pair<std::string, std::string>>& entries);
 
     /// The text as it stands, line breaks included.
     [[nodiscard]] std::string serialize() const;

@@ -102,4 +102,23 @@ bool Win32ProfileFiles::eraseSection(const std::string& file, const std::string&
     return writeProfile(file, AnsiArgument(section), AnsiArgument(), AnsiArgument()) != FALSE;
 }
 
+bool Win32ProfileFiles::writeSection(const std::string& file, const std::string& section,
+                                     const std::vector<ProfileEntry>& entries) {
+    if (!isStorableEntry(section, "k", "")) {
+        return false;
+    }
+    // "key=value" strings, each ending in a zero, and one more zero at the end.
+    std::string lines;
+    for (const auto& [key, value] : entries) {
+        if (!isStorableEntry(section, key, value)) {
+            return false;
+        }
+        lines += key + '=' + value + '\0';
+    }
+    lines += '\0';
+    const std::string ansiLines = toAnsi(lines);
+    return ::WritePrivateProfileSectionA(toAnsi(section).c_str(), ansiLines.data(),
+                                         toAnsi(file).c_str()) != FALSE;
+}
+
 } // namespace tovra::platform::win32

@@ -32,6 +32,8 @@ public:
     bool deleteKey(const std::string& file, const std::string& section,
                    const std::string& key) override;
     bool eraseSection(const std::string& file, const std::string& section) override;
+    bool writeSection(const std::string& file, const std::string& section,
+                      const std::vector<ProfileEntry>& entries) override;
 
 private:
     /// GetPrivateProfileStringA with a null key (the section's keys) or a null

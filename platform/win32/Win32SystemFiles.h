@@ -12,6 +12,9 @@ public:
     std::string tempPath() override;
     bool setFileAttributes(const std::string& path, std::uint32_t attributes) override;
     std::string systemDirectory() override;
+    /// A temporary file in the same folder, flushed, then MoveFileExA with
+    /// MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH.
+    bool replaceFile(const std::string& path, std::string_view bytes) override;
 };
 
 } // namespace tovra::platform::win32

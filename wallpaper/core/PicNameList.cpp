@@ -1,0 +1,84 @@
+#include "wallpaper/core/PicNameList.h"
+
+#include "platform/ProfileFiles.h"
+#include "platform/TextCase.h"
+#include "settings/SettingsIndex.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace tovra::wallpaper {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\v\f\x1a";
+
+bool isListed(const std::vector<std::string>& keys, const std::string& path) {
+    return std::any_of(keys.begin(), keys.end(), [&path](const std::string& key) {
+        return platform::equalsIgnoringCase(key, path);
+    });
+}
+
+} // namespace
+
+bool isListablePath(const std::string& path) {
+    return !path.empty() && kBlanks.find(path.front()) == std::string_view::npos &&
+           kBlanks.find(path.back()) == std::string_view::npos && path.front() != ';' &&
+           path.front() != '[' && platform::isStorableEntry("s", path, "");
+}
+
+PicNameList::PicNameList(settings::IniFile& settings)
+    : settings_(settings)
+    , section_(settings::sectionName(settings::kSectionPrefix, settings::section::kPicNameList)) {}
+
+std::vector<std::string> PicNameList::load() const {
+    return settings_.readSection(section_);
+}
+
+bool PicNameList::add(const std::string& path) {
+    if (!isListablePath(path) || isListed(load(), path)) {
+        return false;
+    }
+    settings_.writeString(section_, path, "");
+    return true;
+}
+
+std::vector<std::string> PicNameList::addAll(std::span<const std::string> paths) {
+    const std::vector<std::string> keys = load();
+    std::unordered_set<std::string> listed;
+    for (const std::string& key : keys) {
+        listed.insert(platform::foldedCopy(key));
+    }
+    std::vector<std::string> added;
+    for (const std::string& path : paths) {
+        if (isListablePath(path) && listed.insert(platform::foldedCopy(path)).second) {
+            added.push_back(path);
+        }
+    }
+    if (added.empty()) {
+        return added;
+    }
+    // The lines already there keep their values; a new line's value is empty.
+    std::vector<platform::ProfileEntry> entries;
+    entries.reserve(keys.size() + added.size());
+    for (const std::string& key : keys) {
+        entries.emplace_back(key, settings_.readString(section_, key, ""));
+    }
+    for (const std::string& path : added) {
+        entries.emplace_back(path, "");
+    }
+    settings_.writeSection(section_, entries);
+    return added;
+}
+
+void PicNameList::remove(const std::string& path) {
+    if (!path.empty()) {
+        settings_.deleteKey(section_, path);
+    }
+}
+
+void PicNameList::clear() {
+    settings_.eraseSection(section_);
+}
+
+} // namespace tovra::wallpaper

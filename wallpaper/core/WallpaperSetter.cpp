@@ -1,0 +1,133 @@
+#include "wallpaper/core/WallpaperSetter.h"
+
+#include "picture/Bmp.h"
+#include "picture/Picture.h"
+#include "picture/PictureError.h"
+#include "picture/PictureFile.h"
+#include "picture/Stretch.h"
+#include "platform/Error.h"
+#include "platform/Platform.h"
+#include "settings/RegistryIniFile.h"
+#include "settings/SettingsIndex.h"
+#include "wallpaper/core/WallpaperRules.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tovra::wallpaper {
+
+namespace {
+
+using picture::PictureFormat;
+
+PictureFormat conversionFormat(const std::string& path) {
+    return upperExtension(path) == ".GIF" ? PictureFormat::Gif : PictureFormat::Jpeg;
+}
+
+/// The width of a picture handed over unconverted, for the smart style.
+int widthOfFile(const std::string& path) {
+    const std::string bytes = picture::readPictureFile(path);
+    const auto format = picture::formatOfContent(bytes);
+    if (!format) {
+        throw picture::PictureError(picture::PictureFault::Undecodable,
+                                    path + " is no picture whose width can be read");
+    }
+    return picture::pictureSize(bytes, *format).width;
+}
+
+} // namespace
+
+WallpaperServices WallpaperServices::from(const platform::Platform& platform) {
+    return {platform.registry, platform.shell, platform.screen, platform.files};
+}
+
+std::string upperExtension(const std::string& path) {
+    const std::size_t name = path.find_last_of("\\/");
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || (name != std::string::npos && dot < name)) {
+        return {};
+    }
+    std::string extension = path.substr(dot);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
+    return extension;
+}
+
+bool isConverted(ApplyVariant variant, const std::string& upperExtension) {
+    return upperExtension == ".JPG" || upperExtension == ".JPEG" ||
+           (variant == ApplyVariant::Preview && upperExtension == ".GIF");
+}
+
+WallpaperSetter::WallpaperSetter(WallpaperServices services, std::string TempDir)
+    : services_(services)
+    , TempDir_(std::move(TempDir)) {}
+
+std::string WallpaperSetter::WallpaperBitmapFile() const {
+    return TempDir_ + "WallPaper.BMP";
+}
+
+void WallpaperSetter::ConvertToBitmap(const std::string& source, const std::string& destination) {
+    const std::string bytes = picture::readPictureFile(source);
+    store(destination, picture::encodeBmp(picture::decodePicture(bytes, conversionFormat(source))));
+}
+
+ApplyOutcome WallpaperSetter::applyWallpaper(const std::string& picture, ApplyVariant variant,
+                                             int styleCode) {
+    if (!picture::pictureFileExists(picture)) {
+        return ApplyOutcome::PictureMissing;
+    }
+    std::string path = picture;
+    int referenceWidth = 0;
+    if (isConverted(variant, upperExtension(picture))) {
+        referenceWidth = convertFitted(picture);
+        path = WallpaperBitmapFile();
+    } else if (styleCode == kStyleSmart) {
+        referenceWidth = widthOfFile(picture);
+    }
+    const int screenWidth = styleCode == kStyleSmart ? screenMetric(platform::kSmCxScreen) : 0;
+    const int style = styleToWrite(styleCode, referenceWidth, screenWidth);
+
+    namespace reg = settings::reg;
+    settings::RegistryIniFile controlPanel(services_.registry, platform::kHkeyCurrentUser,
+                                           std::string(reg::kControlPanelKey));
+    const std::string desktop(reg::kControlPanelDesktopSection);
+    controlPanel.writeString(desktop, std::string(reg::kTileWallpaper), "0");
+    controlPanel.writeString(desktop, std::string(reg::kWallpaperStyle), std::to_string(style));
+    services_.shell.setDeskWallpaper(path, platform::kSpifUpdateIniFile |
+                                               platform::kSpifSendWinIniChange);
+    return ApplyOutcome::Applied;
+}
+
+int WallpaperSetter::convertFitted(const std::string& picture) {
+    const std::string target = WallpaperBitmapFile();
+    services_.files.setFileAttributes(target, platform::kFileAttributeNormal);
+    const std::string bytes = picture::readPictureFile(picture);
+    const PictureFormat format = conversionFormat(picture);
+    const picture::Size full = picture::pictureSize(bytes, format);
+    const picture::Size fitted = fitToScreen(
+        full, {screenMetric(platform::kSmCxScreen), screenMetric(platform::kSmCyScreen)});
+    // A JPEG is decoded at the smallest reduced scale that still covers the
+    // fitted size: the resizing would discard the other pixels anyway.
+    picture::Image image = picture::decodePicture(bytes, format, fitted);
+    if (image.size() != fitted) {
+        image = picture::stretch(image, fitted);
+    }
+    store(target, picture::encodeBmp(image));
+    return full.width;
+}
+
+int WallpaperSetter::screenMetric(int index) const {
+    const int value = services_.screen.getSystemMetrics(index);
+    if (value <= 0) {
+        throw Error("The screen's size is unknown");
+    }
+    return value;
+}
+
+void WallpaperSetter::store(const std::string& destination, const std::string& bytes) {
+    if (!services_.files.replaceFile(destination, bytes)) {
+        throw Error("Unable to write to " + destination);
+    }
+}
+
+} // namespace tovra::wallpaper
