@@ -170,12 +170,18 @@ Layout readLayout(std::string_view bytes) {
 }
 
 void locatePixels(std::string_view bytes, Layout& layout) {
+    const std::uint32_t offset = u32(bytes, 10);
+    // Writers that leave the number of colours at zero may store fewer than
+    // the depth allows; the colours end where the pixels begin.
+    if (offset > layout.paletteAt) {
+        layout.paletteEntries = std::min(layout.paletteEntries,
+                                         (offset - layout.paletteAt) / layout.paletteEntrySize);
+    }
     const std::size_t paletteEnd =
         layout.paletteAt + layout.paletteEntries * layout.paletteEntrySize;
     if (paletteEnd > bytes.size()) {
         undecodable("the palette is cut");
     }
-    const std::uint32_t offset = u32(bytes, 10);
     // Some writers leave the offset at zero; the pixels then follow the palette.
     layout.pixelsAt = offset == 0 ? paletteEnd : offset;
     const std::uint64_t rowBits =
