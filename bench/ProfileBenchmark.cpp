@@ -2,19 +2,14 @@
 // value, a read of the whole key list, a change of one key, and a list built
 // by 5,000 single writes into a new file.
 
+#include "bench/SettingsFiles.h"
 #include "platform/emulated/EmulatedProfileFiles.h"
 #include "settings/IniFile.h"
-#include "settings/SettingsIndex.h"
 #include "tests/support/TempDir.h"
 
-#include <array>
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -22,43 +17,12 @@ namespace {
 using tovra::platform::emulated::EmulatedProfileFiles;
 using tovra::settings::IniFile;
 
-constexpr int kPictures = 5000;
-
+using tovra::bench::kPictures;
+using tovra::bench::letSettle;
+using tovra::bench::listSection;
+using tovra::bench::picturePath;
+using tovra::bench::writeSettingsFile;
 using ScratchFolder = tovra::test::TempDir;
-
-std::string picturePath(int number) {
-    static const std::array<const char*, 4> categories = {"风景", "动物", "城市", "花卉"};
-    std::array<char, 32> digits{};
-    std::snprintf(digits.data(), digits.size(), "%05d", number);
-    return std::string("D:\\Pictures\\") + categories[static_cast<std::size_t>(number) % 4] +
-           "\\picture-" + digits.data() + ".jpg";
-}
-
-std::string listSection() {
-    return tovra::settings::sectionName(tovra::settings::kSectionPrefix,
-                                        tovra::settings::section::kPicNameList);
-}
-
-/// Builds, in one write, the settings file of a user with 5,000 pictures.
-void writeSettingsFile(const std::string& file) {
-    std::string text = "[TovraDesktop SecondNum]\r\ntime=3500\r\n"
-                       "[TovraDesktop setting]\r\nsetsize=1\r\nsetname=hour\r\n"
-                       "[" +
-                       listSection() + "]\r\n";
-    for (int i = 0; i < kPictures; ++i) {
-        text += picturePath(i) + "=\r\n";
-    }
-    std::FILE* out = std::fopen(file.c_str(), "wb");
-    std::fwrite(text.data(), 1, text.size(), out);
-    std::fclose(out);
-}
-
-/// Waits until the file is older than the settle time of the parsed copies: a
-/// settings file that was there before the program started.
-void letSettle() {
-    std::this_thread::sleep_for(tovra::platform::emulated::ProfileFileCache::kSettleTime +
-                                std::chrono::milliseconds(100));
-}
 
 void BM_ReadValue(benchmark::State& state) {
     ScratchFolder folder;

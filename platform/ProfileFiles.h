@@ -13,9 +13,8 @@
 namespace tovra::platform {
 
 /// Whether a line of a profile file can hold the entry: section and key not
-/// blank, nothing on more than one line, and no '=' in the key (the first '='
-/// of a line ends its key). Windows would write any of these as it stands,
-/// and the file would read back with lines nobody wrote.
+/// blank, and nothing on more than one line. Windows would write any of these
+/// as it stands, and the file would read back with lines nobody wrote.
 [[nodiscard]] inline bool isStorableEntry(std::string_view section, std::string_view key,
                                           std::string_view value) {
     constexpr std::string_view kBlanks = " \t\v\f\x1a";
@@ -25,7 +24,6 @@ namespace tovra::platform {
                name.find_first_of(kLineBreaks) == std::string_view::npos;
     };
     return isStorableName(section) && isStorableName(key) &&
-           key.find('=') == std::string_view::npos &&
            value.find_first_of(kLineBreaks) == std::string_view::npos;
 }
 

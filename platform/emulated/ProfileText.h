@@ -59,8 +59,8 @@ public:
     /// its entry lines go, and the entries take the place of the first of
     /// them (or follow the header); comments and blank lines stay. An entry
     /// equal to a line it replaces keeps that line as it was. A missing
-    /// section is added at the end, unless entries is empty. Keys must hold no
-    /// '=' and nothing may hold a line break. False when nothing changed.
+    /// section is added at the end, unless entries is empty. Nothing may hold a
+    /// line break. False when nothing changed.
     bool replaceSection(std::string_view section,
                         const std::vector<std::pair<std::string, std::string>>& entries);
 

@@ -66,6 +66,16 @@ ProfileStep erase(std::string section, bool ok = true) {
     return step;
 }
 
+ProfileStep writeSection(std::string section, std::vector<platform::ProfileEntry> entries,
+                         bool ok = true) {
+    ProfileStep step;
+    step.call = Call::WriteSection;
+    step.section = std::move(section);
+    step.entries = std::move(entries);
+    step.expectedResult = ok;
+    return step;
+}
+
 /// The step, with the list that system gives instead of Windows' one.
 ProfileStep differsOn(ProfileStep step, System system, Names list) {
     ProfileStep variant = step;
@@ -232,6 +242,38 @@ std::vector<ProfileCase> nameCases() {
     };
 }
 
+std::vector<ProfileCase> sectionWriteCases() {
+    return {
+        {.name = "SectionWriteReplacesTheKeys",
+         .initialBytes = "[a]\r\nx=1\r\ny=2\r\n[b]\r\nz=3\r\n",
+         .steps = {writeSection("a", {{"y", "5"}, {"w", ""}}), readKeys("a", {"y", "w"}),
+                   readString("a", "x", "gone", "gone")},
+         .expectedBytes = "[a]\r\ny=5\r\nw=\r\n[b]\r\nz=3\r\n"},
+        {.name = "SectionWriteEndsAsSingleWritesWould",
+         .initialBytes = "[a]\r\nx=1\r\n[b]\r\nz=3\r\n",
+         .steps = {writeSection("A", {{"x", "1"}, {"y", "2"}})},
+         .expectedBytes = "[a]\r\nx=1\r\ny=2\r\n[b]\r\nz=3\r\n"},
+        {.name = "SectionWriteAddsAMissingSectionAtTheEnd",
+         .initialBytes = "[a]\r\nx=1\r\n",
+         .steps = {writeSection("s", {{"k", "v"}, {"j", ""}}), readSections({"a", "s"})},
+         .expectedBytes = "[a]\r\nx=1\r\n[s]\r\nk=v\r\nj=\r\n"},
+        {.name = "SectionWriteOfNoEntriesEmptiesTheSection",
+         .initialBytes = "[a]\r\nx=1\r\n[b]\r\nz=3\r\n",
+         .steps = {writeSection("a", {}), readKeys("a", {}), readSections({"a", "b"})},
+         .expectedBytes = "[a]\r\n[b]\r\nz=3\r\n"},
+        {.name = "SectionWritesTheFormatCannotHoldAreRefused",
+         .initialBytes = "[s]\r\nk=v\r\n",
+         .steps = {writeSection("s", {{"a\nb", "v"}}, false),
+                   writeSection("s", {{"k", "a\r\n[evil]"}}, false),
+                   writeSection("", {{"k", "v"}}, false), writeSection("s", {{" ", "v"}}, false)},
+         .expectedBytes = "[s]\r\nk=v\r\n"},
+        {.name = "SectionWriteInAnUnwritableFolderIsRefused",
+         .steps = {writeSection("s", {{"k", "v"}}, false)},
+         .expectNoFile = true,
+         .inUnwritableFolder = true},
+    };
+}
+
 std::vector<ProfileCase> valueCases() {
     return {
         {.name = "DoubleQuotesAreStripped",
@@ -326,8 +368,8 @@ std::vector<ProfileCase> encodingCases() {
 }
 
 std::string describe(const ProfileStep& step) {
-    static const char* const names[] = {"readString",  "readKeys",  "readSections",
-                                        "writeString", "deleteKey", "eraseSection"};
+    static const char* const names[] = {"readString", "readKeys",     "readSections", "writeString",
+                                        "deleteKey",  "eraseSection", "writeSection"};
     return std::string(names[static_cast<int>(step.call)]) + "(" + step.section + ", " + step.key +
            ", " + step.text + ")";
 }
@@ -354,6 +396,9 @@ void runStep(platform::ProfileFiles& profiles, const std::string& file, const Pr
     case Call::EraseSection:
         EXPECT_EQ(profiles.eraseSection(file, step.section), step.expectedResult);
         break;
+    case Call::WriteSection:
+        EXPECT_EQ(profiles.writeSection(file, step.section, step.entries), step.expectedResult);
+        break;
     }
 }
 
@@ -361,8 +406,8 @@ void runStep(platform::ProfileFiles& profiles, const std::string& file, const Pr
 
 std::vector<ConformanceParam> conformanceCases(const ProfileBackend& backend) {
     std::vector<ConformanceParam> params;
-    for (auto group : {creationCases(), changeCases(), nameCases(), valueCases(), duplicateCases(),
-                       encodingCases()}) {
+    for (auto group : {creationCases(), changeCases(), sectionWriteCases(), nameCases(),
+                       valueCases(), duplicateCases(), encodingCases()}) {
         for (auto& profileCase : group) {
             params.push_back({backend, std::move(profileCase)});
         }

@@ -47,16 +47,25 @@ struct ProfileBackend {
 
 /// One call and what it must give back.
 struct ProfileStep {
-    enum class Call { ReadString, ReadKeys, ReadSections, WriteString, DeleteKey, EraseSection };
+    enum class Call {
+        ReadString,
+        ReadKeys,
+        ReadSections,
+        WriteString,
+        DeleteKey,
+        EraseSection,
+        WriteSection
+    };
     Call call = Call::ReadSections;
     std::string section;
     std::string key;
     std::string text; // the value written, or the default of a read
     std::size_t bufferSize = 2048;
-    std::string expectedText;              // ReadString
-    std::vector<std::string> expectedList; // ReadKeys, ReadSections
-    bool expectedResult = true;            // WriteString, DeleteKey, EraseSection
-    Variants<ProfileStep> variants;        // where a system differs from Windows
+    std::string expectedText;                      // ReadString
+    std::vector<platform::ProfileEntry> entries{}; // WriteSection
+    std::vector<std::string> expectedList;         // ReadKeys, ReadSections
+    bool expectedResult = true;     // WriteString, DeleteKey, EraseSection, WriteSection
+    Variants<ProfileStep> variants; // where a system differs from Windows
 };
 
 struct ProfileCase {

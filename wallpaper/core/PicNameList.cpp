@@ -24,7 +24,8 @@ bool isListed(const std::vector<std::string>& keys, const std::string& path) {
 bool isListablePath(const std::string& path) {
     return !path.empty() && kBlanks.find(path.front()) == std::string_view::npos &&
            kBlanks.find(path.back()) == std::string_view::npos && path.front() != ';' &&
-           path.front() != '[' && platform::isStorableEntry("s", path, "");
+           path.front() != '[' && path.find('=') == std::string::npos &&
+           platform::isStorableEntry("s", path, "");
 }
 
 PicNameList::PicNameList(settings::IniFile& settings)
