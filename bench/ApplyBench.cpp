@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -82,7 +83,11 @@ int run(const std::string& picture, int width, int height) {
     const std::string handed = handedWallpaper(platform.registry);
     std::cout << "wallpaper: " << handed << '\n';
     if (handed == setter.WallpaperBitmapFile()) {
-        const picture::Size size = picture::bmpSize(picture::readPictureFile(handed));
+        std::ifstream file(picture::pathFromUtf8(handed), std::ios::binary);
+        std::string header(256, '\0');
+        file.read(header.data(), static_cast<std::streamsize>(header.size()));
+        header.resize(static_cast<std::size_t>(file.gcount()));
+        const picture::Size size = picture::bmpSize(header);
         std::cout << "bitmap: " << size.width << " x " << size.height << '\n';
     }
     return handed.empty() ? 1 : 0;

@@ -174,8 +174,8 @@ void locatePixels(std::string_view bytes, Layout& layout) {
     // Writers that leave the number of colours at zero may store fewer than
     // the depth allows; the colours end where the pixels begin.
     if (offset > layout.paletteAt) {
-        layout.paletteEntries = std::min(layout.paletteEntries,
-                                         (offset - layout.paletteAt) / layout.paletteEntrySize);
+        layout.paletteEntries =
+            std::min(layout.paletteEntries, (offset - layout.paletteAt) / layout.paletteEntrySize);
     }
     const std::size_t paletteEnd =
         layout.paletteAt + layout.paletteEntries * layout.paletteEntrySize;

@@ -20,10 +20,17 @@ namespace tovra::picture {
 /// The size the file's frame header states. Throws PictureError.
 [[nodiscard]] Size jpegSize(std::string_view bytes);
 
-/// The picture, at full size; or, given atLeast, at the smallest of libjpeg's
-/// reduced scales M/8 (M = 1 to 8) that still covers atLeast in both
-/// directions. Scaling in the DCT saves most of the decoding time of a large
-/// picture that is shown or applied smaller. Throws PictureError.
+/// The picture, at full size; or, given atLeast, at the smallest of the scales
+/// 1/8, 1/4, 1/2 and 1 that still covers atLeast in both directions. Scaling
+/// in the DCT saves most of the decoding time of a large picture that is shown
+/// or applied smaller; these four are the scales libjpeg-turbo decodes with
+/// SIMD code (3/8, say, decodes fewer pixels but more slowly than 1/2).
+/// Throws PictureError.
 [[nodiscard]] Image decodeJpeg(std::string_view bytes, std::optional<Size> atLeast = std::nullopt);
+
+/// The picture resized to size: decoded at the smallest fast scale that covers
+/// size, then resized as stretch() does, a row at a time, so that the decoded
+/// picture is never held whole. Throws PictureError.
+[[nodiscard]] Image decodeJpegToSize(std::string_view bytes, Size size);
 
 } // namespace tovra::picture

@@ -11,6 +11,7 @@
 
 #include "picture/PictureError.h"
 #include "picture/SizeGuard.h"
+#include "picture/Stretch.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -106,7 +107,7 @@ PixelFormat prepareOutput(JpegSession& session, std::optional<Size> atLeast) {
     info.mem->max_memory_to_use = static_cast<long>(kMaxPictureBytes);
     session.guarded([atLeast](jpeg_decompress_struct& decompress) {
         decompress.scale_denom = 8;
-        for (unsigned eighths = atLeast ? 1 : 8; eighths <= 8; ++eighths) {
+        for (unsigned eighths = atLeast ? 1 : 8; eighths <= 8; eighths *= 2) {
             decompress.scale_num = eighths;
             jpeg_calc_output_dimensions(&decompress);
             if (!atLeast || (static_cast<int>(decompress.output_width) >= atLeast->width &&
@@ -135,19 +136,50 @@ void cmykToBgr(const unsigned char* cmyk, std::uint8_t* bgr, int width, bool inv
     }
 }
 
-void readRows(JpegSession& session, Image& image, std::vector<unsigned char>& cmykRow) {
-    const bool cmyk = !cmykRow.empty();
-    session.guarded([&image, &cmykRow, cmyk](jpeg_decompress_struct& info) {
+/// A decoding in progress: the output's format and size, and a row of CMYK
+/// inks when the picture is in print colours.
+struct Output {
+    PixelFormat format = PixelFormat::Bgr24;
+    Size size;
+    std::vector<unsigned char> cmykRow;
+};
+
+Output startOutput(JpegSession& session, std::optional<Size> atLeast) {
+    Output output;
+    output.format = prepareOutput(session, atLeast);
+    const jpeg_decompress_struct& info = session.info();
+    output.size = {static_cast<int>(info.output_width), static_cast<int>(info.output_height)};
+    checkPictureSize(output.size, output.format);
+    output.cmykRow.resize(isCmyk(info) ? static_cast<std::size_t>(output.size.width) * 4 : 0);
+    return output;
+}
+
+/// Decodes every row: row y goes to rowFor(y), then done(y) is called.
+template <typename RowFor, typename Done>
+void readRows(JpegSession& session, Output& output, RowFor rowFor, Done done) {
+    session.guarded([&output, &rowFor, &done](jpeg_decompress_struct& info) {
+        jpeg_start_decompress(&info);
+        const bool cmyk = !output.cmykRow.empty();
         while (info.output_scanline < info.output_height) {
             const int y = static_cast<int>(info.output_scanline);
-            JSAMPROW row = cmyk ? cmykRow.data() : image.row(y);
+            JSAMPROW row = cmyk ? output.cmykRow.data() : rowFor(y);
             jpeg_read_scanlines(&info, &row, 1);
             if (cmyk) {
-                cmykToBgr(cmykRow.data(), image.row(y), image.width(), info.saw_Adobe_marker);
+                cmykToBgr(output.cmykRow.data(), rowFor(y), output.size.width,
+                          info.saw_Adobe_marker);
             }
+            done(y);
         }
         jpeg_finish_decompress(&info);
     });
+}
+
+Image newImage(Size size, PixelFormat format) {
+    Image image(size, format);
+    if (format == PixelFormat::Indexed8) {
+        setGreyPalette(image);
+    }
+    return image;
 }
 
 } // namespace
@@ -160,17 +192,30 @@ Size jpegSize(std::string_view bytes) {
 
 Image decodeJpeg(std::string_view bytes, std::optional<Size> atLeast) {
     JpegSession session(bytes);
-    const PixelFormat format = prepareOutput(session, atLeast);
-    jpeg_decompress_struct& info = session.info();
-    const Size size{static_cast<int>(info.output_width), static_cast<int>(info.output_height)};
-    checkPictureSize(size, format);
-    Image image(size, format);
-    if (format == PixelFormat::Indexed8) {
-        setGreyPalette(image);
-    }
-    std::vector<unsigned char> cmykRow(isCmyk(info) ? static_cast<std::size_t>(size.width) * 4 : 0);
-    session.guarded([](jpeg_decompress_struct& decompress) { jpeg_start_decompress(&decompress); });
-    readRows(session, image, cmykRow);
+    Output output = startOutput(session, atLeast);
+    Image image = newImage(output.size, output.format);
+    readRows(
+        session, output, [&image](int y) { return image.row(y); }, [](int) {});
+    return image;
+}
+
+Image decodeJpegToSize(std::string_view bytes, Size size) {
+    JpegSession session(bytes);
+    Output output = startOutput(session, size);
+    Image image = newImage(size, output.format);
+    const std::vector<int> columns = stretchAxis(output.size.width, size.width);
+    const std::vector<int> rows = stretchAxis(output.size.height, size.height);
+    std::vector<std::uint8_t> decoded(static_cast<std::size_t>(output.size.width) *
+                                      static_cast<std::size_t>(bytesPerPixel(output.format)));
+    std::size_t next = 0; // the next row of the result
+    readRows(
+        session, output, [&decoded](int) { return decoded.data(); },
+        [&](int y) {
+            for (; next < rows.size() && rows[next] == y; ++next) {
+                stretchRow(output.format, decoded.data(), columns,
+                           image.row(static_cast<int>(next)));
+            }
+        });
     return image;
 }
 

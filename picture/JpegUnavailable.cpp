@@ -22,4 +22,8 @@ Image decodeJpeg(std::string_view /*bytes*/, std::optional<Size> /*atLeast*/) {
     noDecoder();
 }
 
+Image decodeJpegToSize(std::string_view /*bytes*/, Size /*size*/) {
+    noDecoder();
+}
+
 } // namespace tovra::picture

@@ -3,6 +3,7 @@
 #include "picture/Bmp.h"
 #include "picture/Gif.h"
 #include "picture/Jpeg.h"
+#include "picture/Stretch.h"
 
 namespace tovra::picture {
 
@@ -41,6 +42,14 @@ Image decodePicture(std::string_view bytes, PictureFormat format, std::optional<
         return decodeGif(bytes);
     }
     return decodeBmp(bytes);
+}
+
+Image decodePictureToSize(std::string_view bytes, PictureFormat format, Size size) {
+    if (format == PictureFormat::Jpeg) {
+        return decodeJpegToSize(bytes, size);
+    }
+    Image image = decodePicture(bytes, format);
+    return image.size() == size ? image : stretch(image, size);
 }
 
 } // namespace tovra::picture

@@ -27,4 +27,8 @@ enum class PictureFormat { Bmp, Jpeg, Gif };
 [[nodiscard]] Image decodePicture(std::string_view bytes, PictureFormat format,
                                   std::optional<Size> atLeast = std::nullopt);
 
+/// The decoded picture resized to size with stretch(); a JPEG is decoded at a
+/// reduced scale and resized row by row (decodeJpegToSize). Throws PictureError.
+[[nodiscard]] Image decodePictureToSize(std::string_view bytes, PictureFormat format, Size size);
+
 } // namespace tovra::picture

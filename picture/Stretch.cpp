@@ -16,8 +16,10 @@ void copyRow(const std::uint8_t* from, const std::vector<int>& columns, std::uin
     }
 }
 
-void copyRow(PixelFormat format, const std::uint8_t* from, const std::vector<int>& columns,
-             std::uint8_t* to) {
+} // namespace
+
+void stretchRow(PixelFormat format, const std::uint8_t* from, const std::vector<int>& columns,
+                std::uint8_t* to) {
     switch (format) {
     case PixelFormat::Indexed8:
         return copyRow<1>(from, columns, to);
@@ -27,8 +29,6 @@ void copyRow(PixelFormat format, const std::uint8_t* from, const std::vector<int
         return copyRow<4>(from, columns, to);
     }
 }
-
-} // namespace
 
 std::vector<int> stretchAxis(int sourceLength, int targetLength) {
     std::vector<int> from(static_cast<std::size_t>(targetLength));
@@ -82,7 +82,7 @@ Image stretch(const Image& source, Size size) {
         if (y > 0 && rows[index] == rows[index - 1]) {
             std::memcpy(target.row(y), target.row(y - 1), target.stride());
         } else {
-            copyRow(source.format(), source.row(rows[index]), columns, target.row(y));
+            stretchRow(source.format(), source.row(rows[index]), columns, target.row(y));
         }
     }
     return target;

@@ -9,6 +9,7 @@
 
 #include "picture/Image.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace tovra::picture {
@@ -16,6 +17,10 @@ namespace tovra::picture {
 /// For each of targetLength positions, the source position StretchBlt copies
 /// from when it maps sourceLength pixels onto targetLength (both at least 1).
 [[nodiscard]] std::vector<int> stretchAxis(int sourceLength, int targetLength);
+
+/// One row of a resized picture: to[x] = from[columns[x]], pixels of format.
+void stretchRow(PixelFormat format, const std::uint8_t* from, const std::vector<int>& columns,
+                std::uint8_t* to);
 
 /// The whole of source drawn onto the whole of a new picture of the given
 /// size, in source's format (with its palette). Throws PictureError when the

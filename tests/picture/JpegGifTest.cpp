@@ -6,6 +6,7 @@
 #include "picture/Jpeg.h"
 #include "picture/Picture.h"
 #include "picture/PictureError.h"
+#include "picture/Stretch.h"
 #include "tests/support/EncodedPictures.h"
 #include "tests/support/PatternPicture.h"
 
@@ -74,17 +75,28 @@ struct ScaleCase {
 
 class JpegScaleTest : public testing::TestWithParam<ScaleCase> {};
 
-TEST_P(JpegScaleTest, DecodesAtTheSmallestEighthThatCovers) {
+TEST_P(JpegScaleTest, DecodesAtTheSmallestFastScaleThatCovers) {
     const std::string file = test::jpegFile(kPhoto, JpegKind::Progressive);
     EXPECT_EQ(decodeJpeg(file, GetParam().atLeast).size(), GetParam().decoded);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, JpegScaleTest,
                          testing::Values(ScaleCase{{8, 6}, {8, 6}}, ScaleCase{{16, 12}, {16, 12}},
-                                         ScaleCase{{17, 12}, {24, 18}},
-                                         ScaleCase{{16, 13}, {24, 18}},
+                                         ScaleCase{{17, 12}, {32, 24}},
+                                         ScaleCase{{16, 13}, {32, 24}},
+                                         ScaleCase{{33, 24}, {64, 48}},
                                          ScaleCase{{64, 48}, {64, 48}},
                                          ScaleCase{{100, 100}, {64, 48}}));
+
+TEST(Jpeg, ResizingWhileDecodingGivesWhatResizingAfterwardsGives) {
+    for (const JpegKind kind : {JpegKind::Baseline, JpegKind::Grayscale, JpegKind::Cmyk}) {
+        const std::string file = test::jpegFile(kPhoto, kind);
+        for (const Size size : {Size{20, 15}, Size{64, 48}, Size{100, 75}}) {
+            EXPECT_EQ(decodeJpegToSize(file, size), stretch(decodeJpeg(file, size), size))
+                << size.width;
+        }
+    }
+}
 
 std::string firstHalf(std::string bytes) {
     bytes.resize(bytes.size() / 2);

@@ -4,7 +4,6 @@
 #include "picture/Picture.h"
 #include "picture/PictureError.h"
 #include "picture/PictureFile.h"
-#include "picture/Stretch.h"
 #include "platform/Error.h"
 #include "platform/Platform.h"
 #include "settings/RegistryIniFile.h"
@@ -108,11 +107,7 @@ int WallpaperSetter::convertFitted(const std::string& picture) {
         full, {screenMetric(platform::kSmCxScreen), screenMetric(platform::kSmCyScreen)});
     // A JPEG is decoded at the smallest reduced scale that still covers the
     // fitted size: the resizing would discard the other pixels anyway.
-    picture::Image image = picture::decodePicture(bytes, format, fitted);
-    if (image.size() != fitted) {
-        image = picture::stretch(image, fitted);
-    }
-    store(target, picture::encodeBmp(image));
+    store(target, picture::encodeBmp(picture::decodePictureToSize(bytes, format, fitted)));
     return full.width;
 }
 

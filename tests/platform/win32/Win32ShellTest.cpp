@@ -6,6 +6,7 @@
 
 #include "platform/win32/Win32Registry.h"
 #include "settings/RegistryIniFile.h"
+#include "tests/support/DesktopSnapshot.h"
 #include "tests/support/TempDir.h"
 
 #include <filesystem>
@@ -18,67 +19,9 @@
 namespace tovra::platform::win32 {
 namespace {
 
-constexpr const wchar_t* kDesktop = L"Control Panel\\Desktop";
-
-/// A value of HKCU\Control Panel\Desktop as Windows keeps it.
-struct StoredValue {
-    DWORD type = REG_NONE;
-    std::vector<BYTE> data;
-};
-
-std::optional<StoredValue> readDesktopValue(const wchar_t* name) {
-    DWORD size = 0;
-    if (::RegGetValueW(HKEY_CURRENT_USER, kDesktop, name, RRF_RT_ANY | RRF_NOEXPAND, nullptr,
-                       nullptr, &size) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    StoredValue value;
-    value.data.resize(size);
-    if (::RegGetValueW(HKEY_CURRENT_USER, kDesktop, name, RRF_RT_ANY | RRF_NOEXPAND, &value.type,
-                       value.data.data(), &size) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    value.data.resize(size);
-    return value;
-}
-
-std::wstring textOf(const StoredValue& value) {
-    std::wstring text(value.data.size() / sizeof(wchar_t), L'\0');
-    std::copy(value.data.begin(), value.data.begin() + static_cast<std::ptrdiff_t>(text.size() * 2),
-              reinterpret_cast<BYTE*>(text.data()));
-    while (!text.empty() && text.back() == L'\0') {
-        text.pop_back();
-    }
-    return text;
-}
-
-/// Puts the desktop's values and wallpaper back as they were.
-class DesktopSnapshot {
-public:
-    DesktopSnapshot() {
-        for (const wchar_t* name : kNames) {
-            saved_.emplace_back(name, readDesktopValue(name));
-        }
-    }
-    ~DesktopSnapshot() {
-        for (const auto& [name, value] : saved_) {
-            if (value) {
-                ::RegSetKeyValueW(HKEY_CURRENT_USER, kDesktop, name, value->type,
-                                  value->data.data(), static_cast<DWORD>(value->data.size()));
-            } else {
-                ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktop, name);
-            }
-        }
-        std::wstring wallpaper = saved_.front().second ? textOf(*saved_.front().second) : L"";
-        ::SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, wallpaper.data(), SPIF_SENDWININICHANGE);
-    }
-    DesktopSnapshot(const DesktopSnapshot&) = delete;
-    DesktopSnapshot& operator=(const DesktopSnapshot&) = delete;
-
-private:
-    static constexpr const wchar_t* kNames[] = {L"Wallpaper", L"TileWallpaper", L"wallpaperstyle"};
-    std::vector<std::pair<const wchar_t*, std::optional<StoredValue>>> saved_;
-};
+using tovra::test::DesktopSnapshot;
+using tovra::test::readDesktopValue;
+using tovra::test::textOf;
 
 /// A 1 x 1 picture in the Windows bitmap format.
 std::string tinyBitmap() {
