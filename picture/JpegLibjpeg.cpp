@@ -203,8 +203,8 @@ Image decodeJpegToSize(std::string_view bytes, Size size) {
     JpegSession session(bytes);
     Output output = startOutput(session, size);
     Image image = newImage(size, output.format);
-    const std::vector<int> columns = stretchAxis(output.size.width, size.width);
-    const std::vector<int> rows = stretchAxis(output.size.height, size.height);
+    const std::vector<int> columns = stretchAxis(output.size.width, size.width, Axis::Horizontal);
+    const std::vector<int> rows = stretchAxis(output.size.height, size.height, Axis::Vertical);
     std::vector<std::uint8_t> decoded(static_cast<std::size_t>(output.size.width) *
                                       static_cast<std::size_t>(bytesPerPixel(output.format)));
     std::size_t next = 0; // the next row of the result

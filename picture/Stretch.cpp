@@ -30,7 +30,7 @@ void stretchRow(PixelFormat format, const std::uint8_t* from, const std::vector<
     }
 }
 
-std::vector<int> stretchAxis(int sourceLength, int targetLength) {
+std::vector<int> stretchAxis(int sourceLength, int targetLength, Axis axis) {
     std::vector<int> from(static_cast<std::size_t>(targetLength));
     // The error terms of a line from (0, 0) to (sourceLength, targetLength),
     // tested against the midpoint between the next two candidate pixels.
@@ -50,12 +50,14 @@ std::vector<int> stretchAxis(int sourceLength, int targetLength) {
         }
         return from;
     }
-    // Shrinking: one step per source pixel; the first one of each target pixel stays.
+    // Shrinking: one step per source pixel. A row keeps the last pixel that
+    // falls on a target pixel, a column of rows the first row.
+    const bool keepLast = axis == Axis::Horizontal;
     std::int64_t error = 3 * target - 2 * source;
     std::size_t position = 0;
     bool taken = false;
     for (int s = 0; s < sourceLength && position < from.size(); ++s) {
-        if (!taken) {
+        if (keepLast || !taken) {
             from[position] = s;
             taken = true;
         }
@@ -74,8 +76,8 @@ Image stretch(const Image& source, Size size) {
     checkPictureSize(size, source.format());
     Image target(size, source.format());
     target.palette() = source.palette();
-    const std::vector<int> columns = stretchAxis(source.width(), size.width);
-    const std::vector<int> rows = stretchAxis(source.height(), size.height);
+    const std::vector<int> columns = stretchAxis(source.width(), size.width, Axis::Horizontal);
+    const std::vector<int> rows = stretchAxis(source.height(), size.height, Axis::Vertical);
     for (int y = 0; y < size.height; ++y) {
         const auto index = static_cast<std::size_t>(y);
         // Rows that come from the same source row are copies of the first.

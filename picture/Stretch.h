@@ -4,8 +4,10 @@
 // 3, also called STRETCH_DELETESCANS): every pixel of the result is one pixel
 // of the source, no blending and no smoothing. Along each axis the choice is
 // a Bresenham walk whose decision point is the middle between two pixel
-// centres; when shrinking, of the source pixels that fall on one target pixel
-// the first is kept and the others are deleted.
+// centres. When shrinking, several source pixels fall on one target pixel:
+// along a row the last of them is kept (each is drawn over the one before),
+// and of several rows the first is kept (the others are deleted), as GDI does
+// it (checked against GDI itself under Wine).
 
 #include "picture/Image.h"
 
@@ -14,9 +16,12 @@
 
 namespace tovra::picture {
 
-/// For each of targetLength positions, the source position StretchBlt copies
-/// from when it maps sourceLength pixels onto targetLength (both at least 1).
-[[nodiscard]] std::vector<int> stretchAxis(int sourceLength, int targetLength);
+enum class Axis { Horizontal, Vertical };
+
+/// For each of targetLength positions along the axis, the source position
+/// StretchBlt copies from when it maps sourceLength pixels onto targetLength
+/// (both at least 1).
+[[nodiscard]] std::vector<int> stretchAxis(int sourceLength, int targetLength, Axis axis);
 
 /// One row of a resized picture: to[x] = from[columns[x]], pixels of format.
 void stretchRow(PixelFormat format, const std::uint8_t* from, const std::vector<int>& columns,
