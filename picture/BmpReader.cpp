@@ -231,6 +231,9 @@ void readMaskedRow(const unsigned char* from, const Layout& layout, std::uint8_t
         to[0] = layout.channels[2].extract(pixel);
         to[1] = layout.channels[1].extract(pixel);
         to[2] = layout.channels[0].extract(pixel);
+        if (out == 4) {
+            to[3] = 0;
+        }
     }
 }
 
@@ -268,7 +271,7 @@ Image decodeBmp(std::string_view bytes) {
     Layout layout = completeLayout(bytes);
     checkPictureSize(layout.size, formatFor(layout));
     locatePixels(bytes, layout);
-    Image image(layout.size, formatFor(layout));
+    Image image(layout.size, formatFor(layout), Unfilled{}); // every row is read
     readPalette(bytes, layout, image);
     readRows(bytes, layout, image);
     return image;

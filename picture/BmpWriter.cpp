@@ -1,7 +1,5 @@
 #include "picture/Bmp.h"
 
-#include <cstring>
-
 namespace tovra::picture {
 
 namespace {
@@ -22,11 +20,10 @@ std::string encodeBmp(const Image& image) {
     const std::size_t stride = (image.stride() + 3) / 4 * 4;
     const std::size_t pixelsAt = kHeadersSize + paletteSize;
     const std::size_t pixelBytes = stride * static_cast<std::size_t>(image.height());
-    std::string bytes(pixelsAt + pixelBytes, '\0');
-
+    std::string bytes(pixelsAt, '\0');
     bytes[0] = 'B';
     bytes[1] = 'M';
-    put(bytes, 2, static_cast<std::uint32_t>(bytes.size()), 4);
+    put(bytes, 2, static_cast<std::uint32_t>(pixelsAt + pixelBytes), 4);
     put(bytes, 10, static_cast<std::uint32_t>(pixelsAt), 4);
     put(bytes, 14, 40, 4);
     put(bytes, 18, static_cast<std::uint32_t>(image.width()), 4);
@@ -40,9 +37,12 @@ std::string encodeBmp(const Image& image) {
             put(bytes, kHeadersSize + 4 * i, image.palette()[i], 4);
         }
     }
-    for (int y = 0; y < image.height(); ++y) {
-        const std::size_t at = pixelsAt + stride * static_cast<std::size_t>(image.height() - 1 - y);
-        std::memcpy(bytes.data() + at, image.row(y), image.stride());
+    // Appended row by row, bottom row first: the pixels are written once.
+    bytes.reserve(pixelsAt + pixelBytes);
+    const std::size_t padding = stride - image.stride();
+    for (int y = image.height() - 1; y >= 0; --y) {
+        bytes.append(reinterpret_cast<const char*>(image.row(y)), image.stride());
+        bytes.append(padding, '\0');
     }
     return bytes;
 }

@@ -161,7 +161,7 @@ Image decodeGif(std::string_view bytes) {
     const GifSession session(bytes);
     GifFileType* gif = session.get();
     checkPictureSize(screenSize(gif), PixelFormat::Bgr24);
-    Image image(screenSize(gif), PixelFormat::Bgr24);
+    Image image(screenSize(gif), PixelFormat::Bgr24, Unfilled{}); // filled with the background
     fillBackground(gif, image);
     int transparent = NO_TRANSPARENT_COLOR;
     for (;;) {

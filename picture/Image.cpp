@@ -2,6 +2,8 @@
 
 #include "picture/SizeGuard.h"
 
+#include <algorithm>
+
 namespace tovra::picture {
 
 namespace {
@@ -13,14 +15,19 @@ std::size_t checkedStride(Size size, PixelFormat format) {
 
 } // namespace
 
-Image::Image(Size size, PixelFormat format)
+Image::Image(Size size, PixelFormat format, Unfilled)
     : size_(size)
     , format_(format)
     , stride_(checkedStride(size, format))
     , pixels_(stride_ * static_cast<std::size_t>(size.height)) {}
 
+Image::Image(Size size, PixelFormat format)
+    : Image(size, format, Unfilled{}) {
+    std::fill(pixels_.begin(), pixels_.end(), std::uint8_t{0});
+}
+
 Image toOpaqueBgrx32(const Image& image) {
-    Image out(image.size(), PixelFormat::Bgrx32);
+    Image out(image.size(), PixelFormat::Bgrx32, Unfilled{});
     const int step = bytesPerPixel(image.format());
     for (int y = 0; y < image.height(); ++y) {
         const std::uint8_t* from = image.row(y);

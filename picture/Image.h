@@ -8,6 +8,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace tovra::picture {
@@ -43,11 +45,34 @@ enum class PixelFormat : std::uint8_t {
 /// A palette entry as a bitmap file stores it: 0x00RRGGBB.
 using PaletteColor = std::uint32_t;
 
+/// Leaves new elements uninitialised: a decoder that writes every pixel need
+/// not pay for clearing tens of megabytes first.
+template <typename T>
+struct UninitialisedAllocator : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+        using other = UninitialisedAllocator<U>;
+    };
+    template <typename U>
+    void construct(U* where) noexcept {
+        ::new (static_cast<void*>(where)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* where, Args&&... args) {
+        ::new (static_cast<void*>(where)) U(std::forward<Args>(args)...);
+    }
+};
+
+/// Asks for a picture whose pixels the caller writes, every one of them.
+struct Unfilled {};
+
 class Image {
 public:
     /// A black picture of the given size. Throws PictureError (TooLarge) when
     /// the size guard refuses the size, before any memory is taken.
     Image(Size size, PixelFormat format);
+    /// The same, with pixels left as they come: the caller writes them all.
+    Image(Size size, PixelFormat format, Unfilled);
 
     [[nodiscard]] Size size() const { return size_; }
     [[nodiscard]] int width() const { return size_.width; }
@@ -73,7 +98,7 @@ private:
     Size size_;
     PixelFormat format_;
     std::size_t stride_;
-    std::vector<std::uint8_t> pixels_;
+    std::vector<std::uint8_t, UninitialisedAllocator<std::uint8_t>> pixels_;
     std::array<PaletteColor, 256> palette_{};
 };
 

@@ -175,7 +175,7 @@ void readRows(JpegSession& session, Output& output, RowFor rowFor, Done done) {
 }
 
 Image newImage(Size size, PixelFormat format) {
-    Image image(size, format);
+    Image image(size, format, Unfilled{}); // every row is decoded or resized into
     if (format == PixelFormat::Indexed8) {
         setGreyPalette(image);
     }

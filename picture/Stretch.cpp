@@ -74,7 +74,7 @@ std::vector<int> stretchAxis(int sourceLength, int targetLength, Axis axis) {
 
 Image stretch(const Image& source, Size size) {
     checkPictureSize(size, source.format());
-    Image target(size, source.format());
+    Image target(size, source.format(), Unfilled{});
     target.palette() = source.palette();
     const std::vector<int> columns = stretchAxis(source.width(), size.width, Axis::Horizontal);
     const std::vector<int> rows = stretchAxis(source.height(), size.height, Axis::Vertical);
