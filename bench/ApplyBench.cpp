@@ -68,8 +68,8 @@ std::string handedWallpaper(platform::Registry& registry) {
 int run(const std::string& picture, int width, int height) {
     const StateFolder folder;
     BenchScreen screen(width, height);
-    test::FixedAnswerMessageBoxes boxes(0);
-    test::StandInTray tray(false);
+    test::ScriptedMessageBoxes boxes;
+    test::RecordingTray tray(false);
     const auto native = platform::emulated::createEmulatedPlatform(
         {screen, boxes, tray}, platform::emulated::StateRoot(folder.path()));
     const platform::Platform platform = native->platform();

@@ -37,8 +37,8 @@ void BM_RotationTick(benchmark::State& state) {
     tovra::bench::writeSettingsFile(file);
     tovra::bench::letSettle();
     BenchDesktop desktop;
-    tovra::test::FixedAnswerMessageBoxes boxes(0);
-    tovra::test::StandInTray tray(false);
+    tovra::test::ScriptedMessageBoxes boxes;
+    tovra::test::RecordingTray tray(false);
     const auto native = tovra::platform::emulated::createEmulatedPlatform(
         {desktop, boxes, tray}, tovra::platform::emulated::StateRoot(folder.path() / "state"));
     const tovra::platform::Platform platform = native->platform();
