@@ -54,19 +54,21 @@ public:
         errors_.base.error_exit = jumpBack;
         errors_.base.emit_message = onMessage;
         errors_.message[0] = '\0';
-        guarded([this, bytes](jpeg_decompress_struct& info) {
-            jpeg_CreateDecompress(&info, JPEG_LIB_VERSION, sizeof info);
-            created_ = true;
-            jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
-                         static_cast<unsigned long>(bytes.size()));
-            jpeg_read_header(&info, TRUE);
-        });
-    }
-    ~JpegSession() {
-        if (created_) {
-            jpeg_destroy_decompress(&info_);
+        try {
+            guarded([this, bytes](jpeg_decompress_struct& info) {
+                jpeg_CreateDecompress(&info, JPEG_LIB_VERSION, sizeof info);
+                created_ = true;
+                jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                             static_cast<unsigned long>(bytes.size()));
+                jpeg_read_header(&info, TRUE);
+            });
+        } catch (...) {
+            // A constructor that throws gets no destructor call.
+            destroy();
+            throw;
         }
     }
+    ~JpegSession() { destroy(); }
     JpegSession(const JpegSession&) = delete;
     JpegSession& operator=(const JpegSession&) = delete;
 
@@ -83,6 +85,13 @@ public:
     [[nodiscard]] jpeg_decompress_struct& info() { return info_; }
 
 private:
+    void destroy() {
+        if (created_) {
+            jpeg_destroy_decompress(&info_);
+            created_ = false;
+        }
+    }
+
     jpeg_decompress_struct info_{};
     ErrorManager errors_{};
     bool created_ = false;
