@@ -27,10 +27,6 @@ bool refusesWrites(const std::filesystem::path& file) {
            ::access(file.c_str(), W_OK) != 0;
 }
 
-std::filesystem::path folderOf(const std::filesystem::path& file) {
-    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-}
-
 } // namespace
 
 std::string EmulatedProfileFiles::readString(const std::string& file, const std::string& section,
@@ -92,7 +88,7 @@ bool EmulatedProfileFiles::writeSection(const std::string& file, const std::stri
 
 bool EmulatedProfileFiles::edit(const std::filesystem::path& file,
                                 const std::function<bool(ProfileText&)>& change) {
-    const DirectoryLock lock(folderOf(file));
+    const FileWriteLock lock(file);
     const std::int64_t started = ProfileFileCache::now();
     std::error_code error;
     auto document = cache_.take(file, error);

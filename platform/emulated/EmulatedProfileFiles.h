@@ -5,10 +5,10 @@
 //
 // - Reads take no lock and see the file as it is on disk at that moment (the
 //   parsed copies of ProfileFileCache are re-validated at every call).
-// - Every change is a read-modify-write under the lock of the file's folder,
-//   ending in an atomic replace: two instances never lose each other's
-//   writes, a crash never leaves half a file, and a file that cannot be read
-//   or written is left as it was.
+// - Every change is a read-modify-write under the file's write lock, ending in
+//   an atomic replace (FileStore.h): two instances never lose each other's
+//   writes, a crash never leaves half a file, a symbolic link is written
+//   through, and a file that cannot be read or written is left as it was.
 // - A missing file reads as empty; only a write that changes something
 //   creates it.
 // - Lists come back in full, however long.

@@ -1,5 +1,6 @@
 #include "platform/emulated/FileStore.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <random>
@@ -7,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace tovra::platform::emulated {
 
@@ -45,14 +47,55 @@ bool writeAll(int fd, std::string_view contents) {
     return true;
 }
 
+/// Linux gives up on a chain of more links than this (ELOOP).
+constexpr int kMaxLinks = 40;
+
+std::filesystem::path folderOf(const std::filesystem::path& file) {
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+/// The start of the names of target's temporary files; a random number follows it.
+std::string temporaryPrefix(const std::filesystem::path& target) {
+    return "." + target.filename().string() + ".tmp-";
+}
+
+bool isTemporaryOf(const std::string& name, const std::string& prefix) {
+    return name.size() > prefix.size() && name.starts_with(prefix) &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+/// Removes the temporary files of target that writers left when they died.
+void removeLeftovers(const std::filesystem::path& target) {
+    const std::string prefix = temporaryPrefix(target);
+    std::error_code error;
+    std::vector<std::filesystem::path> leftovers;
+    for (std::filesystem::directory_iterator it(folderOf(target), error), end; !error && it != end;
+         it.increment(error)) {
+        if (isTemporaryOf(it->path().filename().string(), prefix)) {
+            leftovers.push_back(it->path());
+        }
+    }
+    for (const auto& leftover : leftovers) {
+        ::unlink(leftover.c_str());
+    }
+}
+
+/// Flushes a folder's entries, so that a rename in it survives a power cut.
+/// A file system that cannot flush a folder (EINVAL) keeps nothing to flush.
+bool flushFolder(const std::filesystem::path& folder) {
+    FdCloser fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        return false;
+    }
+    return ::fsync(fd.get()) == 0 || errno == EINVAL;
+}
+
 /// Opens a new temporary file beside target, named so that no reader mistakes it.
 int openTemporary(const std::filesystem::path& target, unsigned mode, std::string& name) {
     static thread_local std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < 16; ++attempt) {
-        std::string leaf = ".";
-        leaf += target.filename().string();
-        leaf += ".tmp-";
-        leaf += std::to_string(random());
+        const std::string leaf = temporaryPrefix(target) + std::to_string(random());
         name = (target.parent_path() / leaf).string();
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
@@ -69,6 +112,34 @@ bool isWritableFile(const std::filesystem::path& file, const struct stat& info) 
 }
 
 } // namespace
+
+std::optional<std::filesystem::path> writeTarget(const std::filesystem::path& file) {
+    std::filesystem::path target = file;
+    for (int links = 0; links <= kMaxLinks; ++links) {
+        std::error_code error;
+        const auto status = std::filesystem::symlink_status(target, error);
+        if (!std::filesystem::is_symlink(status)) {
+            return target;
+        }
+        const auto next = std::filesystem::read_symlink(target, error);
+        if (error) {
+            return std::nullopt;
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return std::nullopt;
+}
+
+FileWriteLock::FileWriteLock(const std::filesystem::path& file) {
+    const auto target = writeTarget(file);
+    if (!target) {
+        return;
+    }
+    lock_.emplace(folderOf(*target));
+    if (lock_->locked()) {
+        removeLeftovers(*target);
+    }
+}
 
 DirectoryLock::DirectoryLock(const std::filesystem::path& directory) {
     const std::string name = directory.empty() ? std::string(".") : directory.string();
@@ -128,13 +199,17 @@ std::optional<std::string> readFile(const std::filesystem::path& file, std::erro
 
 bool replaceFile(const std::filesystem::path& file, std::string_view contents,
                  unsigned newFileMode) {
+    const auto target = writeTarget(file);
+    if (!target) {
+        return false;
+    }
     struct stat existing {};
-    const bool exists = ::stat(file.c_str(), &existing) == 0;
-    if (exists && !isWritableFile(file, existing)) {
+    const bool exists = ::stat(target->c_str(), &existing) == 0;
+    if (exists && !isWritableFile(*target, existing)) {
         return false;
     }
     std::string temporary;
-    FdCloser fd(openTemporary(file, newFileMode, temporary));
+    FdCloser fd(openTemporary(*target, newFileMode, temporary));
     if (fd.get() < 0) {
         return false;
     }
@@ -144,11 +219,12 @@ bool replaceFile(const std::filesystem::path& file, std::string_view contents,
     }
     ok = ok && ::fdatasync(fd.get()) == 0;
     ok = (::close(fd.release()) == 0) && ok;
-    ok = ok && ::rename(temporary.c_str(), file.c_str()) == 0;
+    ok = ok && ::rename(temporary.c_str(), target->c_str()) == 0;
     if (!ok) {
         ::unlink(temporary.c_str());
+        return false;
     }
-    return ok;
+    return flushFolder(folderOf(*target));
 }
 
 } // namespace tovra::platform::emulated

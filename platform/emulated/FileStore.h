@@ -2,8 +2,14 @@
 
 // How the emulated backend keeps its files whole: every change is written to a
 // temporary file in the same folder, flushed to disk and renamed over the old
-// file, under an advisory lock on the folder. Two instances never lose each
-// other's writes; a crash never leaves half a file; a reader never needs a lock.
+// file, and the folder is flushed after the rename, all under an advisory lock
+// on the folder. Two instances never lose each other's writes; a crash never
+// leaves half a file, nor loses a write that was reported as done; a reader
+// never needs a lock.
+//
+// A file that is a symbolic link is written through it: the file it leads to
+// is replaced and the link stays (people keep configuration files in a folder
+// of their own and link them where programs look).
 
 #include <filesystem>
 #include <optional>
@@ -28,14 +34,36 @@ private:
     int fd_ = -1;
 };
 
+/// The file that a write of file changes: file itself, or, when it is a
+/// symbolic link, the file at the end of its chain of links (which need not
+/// exist yet). Nothing for a chain that loops or cannot be read.
+[[nodiscard]] std::optional<std::filesystem::path> writeTarget(const std::filesystem::path& file);
+
+/// The lock under which a file is written: the DirectoryLock of the folder
+/// that holds the file's write target. Every writer of the file takes it, so a
+/// temporary file of that file found while it is held belongs to a writer that
+/// died in the middle of a write: taking the lock removes such leftovers.
+class FileWriteLock {
+public:
+    explicit FileWriteLock(const std::filesystem::path& file);
+
+    /// False when the folder could not be locked or the file has no write target.
+    [[nodiscard]] bool locked() const { return lock_ && lock_->locked(); }
+
+private:
+    std::optional<DirectoryLock> lock_;
+};
+
 /// The whole content of a file; nothing when it cannot be read, with the reason
 /// in error (std::errc::no_such_file_or_directory for a missing file).
 std::optional<std::string> readFile(const std::filesystem::path& file, std::error_code& error);
 
-/// Replaces file with contents atomically. An existing file without write
-/// permission (the emulated read-only attribute) is refused. A new file gets newFileMode less the
-/// umask; an existing file keeps its mode. False when any step is refused; the
-/// old file is then untouched.
+/// Replaces file (its write target) with contents atomically and durably. An
+/// existing file without write permission (the emulated read-only attribute)
+/// is refused. A new file gets newFileMode less the umask; an existing file
+/// keeps its mode. False when any step is refused; the old file is then
+/// untouched, unless only the final flush of the folder failed, which leaves
+/// the new contents in place but not known to survive a power cut.
 bool replaceFile(const std::filesystem::path& file, std::string_view contents,
                  unsigned newFileMode = 0666);
 

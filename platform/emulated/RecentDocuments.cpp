@@ -46,7 +46,7 @@ bool RecentDocuments::add(const std::string& path) {
     if (path.empty() || path.find_first_of("\r\n") != std::string::npos || !root_.ensure()) {
         return false;
     }
-    DirectoryLock lock(root_.path());
+    const FileWriteLock lock(root_.file(kFileName));
     auto paths = entries();
     paths.erase(std::remove(paths.begin(), paths.end(), path), paths.end());
     paths.insert(paths.begin(), path);
@@ -57,7 +57,7 @@ bool RecentDocuments::clear() {
     if (!root_.ensure()) {
         return false;
     }
-    DirectoryLock lock(root_.path());
+    const FileWriteLock lock(root_.file(kFileName));
     return lock.locked() && rewrite({});
 }
 

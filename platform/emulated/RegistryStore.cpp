@@ -61,7 +61,7 @@ std::shared_ptr<const RegTree> RegistryStore::read() {
     } catch (const RegFileError&) {
         // Settle it under the lock, where no other instance is halfway through
         // replacing it; the file may already be good again by then.
-        const DirectoryLock lock(root_);
+        const FileWriteLock lock(file_);
         auto loaded = load(lock.locked()).tree;
         return loaded ? std::make_shared<const RegTree>(std::move(*loaded)) : nullptr;
     }
@@ -71,7 +71,7 @@ Status RegistryStore::update(const std::function<Outcome(RegTree&)>& change) {
     if (!ensureStateRoot()) {
         return kErrorAccessDenied;
     }
-    const DirectoryLock lock(root_);
+    const FileWriteLock lock(file_);
     if (!lock.locked()) {
         return kErrorAccessDenied;
     }
@@ -112,9 +112,11 @@ RegistryStore::Loaded RegistryStore::load(bool locked) {
 }
 
 bool RegistryStore::moveAside(const std::string& bytes, const std::string& reason) {
-    const std::filesystem::path target = badFilePath(file_, localTimeStamp());
+    // A link stays: the file it leads to goes aside, beside itself.
+    const auto bad = writeTarget(file_);
+    const std::filesystem::path target = badFilePath(bad.value_or(file_), localTimeStamp());
     std::error_code error;
-    std::filesystem::rename(file_, target, error);
+    std::filesystem::rename(bad.value_or(file_), target, error);
     if (!error) {
         reportedUnmovable_.reset();
         diagnostics_ << "TovraDesktop: the registry file " << file_.string() << " does not parse ("

@@ -3,10 +3,12 @@
 // registry.reg in the emulated state folder. Reads take no lock: every
 // replacement of the file is an atomic rename, so a reader sees the old file
 // or the new one, never half of one. Changes are read-modify-writes under the
-// folder's lock, so two instances never lose each other's writes. A file that
-// does not parse is never overwritten: it is renamed to
-// registry.reg.bad-<YYYYMMDD-HHMMSS> and reported once on the diagnostics
-// stream, and the registry starts empty.
+// file's write lock, so two instances never lose each other's writes; a
+// registry.reg that is a symbolic link is written through (FileStore.h). A
+// file that does not parse is never overwritten: it is renamed to
+// registry.reg.bad-<YYYYMMDD-HHMMSS> (the file a link leads to, beside
+// itself) and reported once on the diagnostics stream, and the registry
+// starts empty.
 
 #include "platform/Types.h"
 #include "platform/emulated/RegTree.h"

@@ -52,6 +52,18 @@ TEST(FileStore, UnwritableFolderIsRefused) {
     EXPECT_FALSE(replaceFile(test::unwritableFolder(dir) / "state.txt", "x"));
 }
 
+TEST(FileStore, LinksThatLoopAreRefusedAndKept) {
+    TempDir dir;
+    const auto first = dir.path() / "first.ini";
+    const auto second = dir.path() / "second.ini";
+    std::filesystem::create_symlink(second.filename(), first);
+    std::filesystem::create_symlink(first.filename(), second);
+    EXPECT_FALSE(replaceFile(first, "x"));
+    EXPECT_FALSE(FileWriteLock(first).locked());
+    EXPECT_TRUE(std::filesystem::is_symlink(first));
+    EXPECT_TRUE(std::filesystem::is_symlink(second));
+}
+
 TEST(FileStore, ReadTellsAMissingFileFromAnEmptyOne) {
     TempDir dir;
     std::error_code error;
