@@ -22,7 +22,7 @@ public:
     Converter(const char* to, const char* from)
         : handle_(::iconv_open(to, from)) {
         if (handle_ == reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1))) {
-            throw std::runtime_error("iconv cannot convert from code page 936");
+            throw std::runtime_error("iconv cannot convert between code page 936 and UTF-8");
         }
     }
     ~Converter() { ::iconv_close(handle_); }
@@ -38,6 +38,12 @@ private:
 } // namespace
 
 std::string utf8FromCodePage936(std::string_view text) {
+    bool exact = true;
+    return utf8FromCodePage936(text, exact);
+}
+
+std::string utf8FromCodePage936(std::string_view text, bool& exact) {
+    exact = true;
     Converter converter("UTF-8", "CP936");
     std::string result;
     result.reserve(text.size() * 3 / 2 + 16);
@@ -54,6 +60,7 @@ std::string utf8FromCodePage936(std::string_view text) {
         if (failure == EILSEQ || failure == EINVAL) {
             // An undefined or cut-off sequence: mark it and go on after its first byte.
             result += kReplacement;
+            exact = false;
             ++in;
             --inLeft;
         } else if (failure != 0 && failure != E2BIG) {
@@ -61,6 +68,33 @@ std::string utf8FromCodePage936(std::string_view text) {
         }
     }
     return result;
+}
+
+bool appendCodePage936(std::string_view utf8, std::string& bytes) {
+    if (utf8.empty()) {
+        return true;
+    }
+    if (!isValidUtf8(utf8)) {
+        return false;
+    }
+    Converter converter("CP936", "UTF-8");
+    const std::size_t start = bytes.size();
+    std::array<char, 4096> chunk{};
+    char* in = const_cast<char*>(utf8.data()); // never written through, as above
+    std::size_t inLeft = utf8.size();
+    while (inLeft > 0) {
+        char* out = chunk.data();
+        std::size_t outLeft = chunk.size();
+        const std::size_t done = ::iconv(converter.get(), &in, &inLeft, &out, &outLeft);
+        const int failure = done == static_cast<std::size_t>(-1) ? errno : 0;
+        bytes.append(chunk.data(), chunk.size() - outLeft);
+        const bool approximated = failure == 0 && done != 0;
+        if ((failure != 0 && failure != E2BIG) || approximated) {
+            bytes.resize(start); // a character code page 936 lacks
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes) {

@@ -109,11 +109,14 @@ bool EmulatedProfileFiles::edit(const std::filesystem::path& file,
     if (!lock.locked()) {
         return false; // without the lock another instance's write could be lost
     }
-    std::string bytes = encodeProfile(*document);
-    if (!replaceFile(file, bytes)) {
+    auto bytes = encodeProfile(*document);
+    if (!bytes) {
+        return false; // the file's encoding cannot hold the change: it stays as it is
+    }
+    if (!replaceFile(file, *bytes)) {
         return false;
     }
-    cache_.remember(file, std::move(bytes), std::move(*document), started);
+    cache_.remember(file, std::move(*bytes), std::move(*document), started);
     return true;
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 
 // The profile-file calls on the emulated platform. Each file is a plain text
-// file in the Windows profile format (see ProfileText.h), stored in UTF-8.
+// file in the Windows profile format (see ProfileText.h), in UTF-8 or in the
+// encoding it already had (see ProfileEncoding.h).
 //
 // - Reads take no lock and see the file as it is on disk at that moment (the
 //   parsed copies of ProfileFileCache are re-validated at every call).
 // - Every change is a read-modify-write under the file's write lock, ending in
 //   an atomic replace (FileStore.h): two instances never lose each other's
 //   writes, a crash never leaves half a file, a symbolic link is written
-//   through, and a file that cannot be read or written is left as it was.
+//   through, and a file that cannot be read or written, or whose encoding
+//   cannot hold the change, is left as it was.
 // - A missing file reads as empty; only a write that changes something
 //   creates it.
 // - Lists come back in full, however long.

@@ -1,7 +1,5 @@
 #include "platform/emulated/ProfileFileCache.h"
 
-#include "platform/emulated/CodePage936.h"
-
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -59,23 +57,6 @@ bool readAll(int fd, std::string& contents) {
 }
 
 } // namespace
-
-ProfileDocument decodeProfile(std::string_view bytes) {
-    ProfileDocument document;
-    if (bytes.starts_with(kUtf8Bom)) {
-        document.byteOrderMark = true;
-        bytes.remove_prefix(kUtf8Bom.size());
-    }
-    document.text =
-        isValidUtf8(bytes) ? ProfileText(bytes) : ProfileText(utf8FromCodePage936(bytes));
-    return document;
-}
-
-std::string encodeProfile(const ProfileDocument& document) {
-    std::string bytes = document.byteOrderMark ? std::string(kUtf8Bom) : std::string();
-    bytes += document.text.serialize();
-    return bytes;
-}
 
 std::int64_t ProfileFileCache::now() {
     struct timespec time {};

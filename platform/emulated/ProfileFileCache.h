@@ -13,7 +13,7 @@
 //   size. For such a file every read compares the bytes with the copy's.
 // So every read still sees the file as it is on disk at that moment.
 
-#include "platform/emulated/ProfileText.h"
+#include "platform/emulated/ProfileEncoding.h"
 
 #include <chrono>
 #include <cstdint>
@@ -26,18 +26,6 @@
 struct stat;
 
 namespace tovra::platform::emulated {
-
-/// A profile file's content and the form it was stored in.
-struct ProfileDocument {
-    ProfileText text;
-    bool byteOrderMark = false; // a UTF-8 BOM is kept when the file is written back
-};
-
-/// The document that the bytes of a file hold. Bytes that are not UTF-8 are
-/// read as code page 936.
-[[nodiscard]] ProfileDocument decodeProfile(std::string_view bytes);
-/// The bytes that store a document: UTF-8, after a BOM if it had one.
-[[nodiscard]] std::string encodeProfile(const ProfileDocument& document);
 
 class ProfileFileCache {
 public:

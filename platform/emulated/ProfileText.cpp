@@ -77,18 +77,43 @@ std::string_view ProfileText::Line::rawValue() const {
 ProfileText::ProfileText(std::string_view utf8) {
     bool styleKnown = false;
     forEachLine(utf8, [this, &styleKnown](std::string_view text, std::string_view lineBreak) {
-        if (!styleKnown && !lineBreak.empty()) {
-            lineBreak_ = std::string(lineBreak);
+        const LineBreak kind = lineBreakOf(lineBreak);
+        if (!styleKnown && kind != LineBreak::None) {
+            lineBreak_ = kind;
             styleKnown = true;
         }
-        lines_.push_back(parseLine(std::string(text), std::string(lineBreak)));
+        lines_.push_back(parseLine(std::string(text), kind));
     });
 }
 
-ProfileText::Line ProfileText::parseLine(std::string text, std::string lineBreak) {
+ProfileText::LineBreak ProfileText::lineBreakOf(std::string_view text) {
+    if (text == "\r\n") {
+        return LineBreak::CrLf;
+    }
+    if (text.empty()) {
+        return LineBreak::None;
+    }
+    return text == "\n" ? LineBreak::Lf : LineBreak::Cr;
+}
+
+std::string_view ProfileText::textOf(LineBreak lineBreak) {
+    switch (lineBreak) {
+    case LineBreak::CrLf:
+        return "\r\n";
+    case LineBreak::Lf:
+        return "\n";
+    case LineBreak::Cr:
+        return "\r";
+    case LineBreak::None:
+        break;
+    }
+    return {};
+}
+
+ProfileText::Line ProfileText::parseLine(std::string text, LineBreak lineBreak) {
     Line line;
     line.text = std::move(text);
-    line.lineBreak = std::move(lineBreak);
+    line.lineBreak = lineBreak;
     const std::string_view view = line.text;
     const std::size_t begin = firstNonBlank(view);
     const std::size_t end = lastNonBlankEnd(view, begin, view.size());
@@ -205,8 +230,12 @@ std::vector<std::string> ProfileText::sections() const {
     return names;
 }
 
+void ProfileText::keepBytes(std::size_t line, std::string bytes) {
+    lines_.at(line).kept = std::move(bytes);
+}
+
 void ProfileText::insertLine(std::size_t position, std::string text) {
-    if (position > 0 && lines_[position - 1].lineBreak.empty()) {
+    if (position > 0 && lines_[position - 1].lineBreak == LineBreak::None) {
         lines_[position - 1].lineBreak = lineBreak_; // the old last line gains its break
     }
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position),
@@ -233,8 +262,7 @@ bool ProfileText::setValue(std::string_view section, std::string_view key, std::
         if (line.hasValue && line.rawValue() == value) {
             return false;
         }
-        line = parseLine(std::string(line.name()) + '=' + std::string(value),
-                         std::move(line.lineBreak));
+        line = parseLine(std::string(line.name()) + '=' + std::string(value), line.lineBreak);
         changed();
         return true;
     }
@@ -309,18 +337,48 @@ bool ProfileText::replaceSection(std::string_view section,
     return differs || !span;
 }
 
-std::string ProfileText::serialize() const {
+std::optional<std::string> ProfileText::serialize(Encoder encode) const {
+    // Text waits in pending until kept bytes or its size call for converting
+    // it, so that a file costs a few conversions, not one per line.
+    constexpr std::size_t kChunk = 64 * 1024;
     std::size_t size = 0;
     for (const Line& line : lines_) {
-        size += line.text.size() + line.lineBreak.size();
+        size += (line.kept.empty() ? line.text.size() : line.kept.size()) + 2;
     }
-    std::string text;
-    text.reserve(size);
+    std::string bytes;
+    bytes.reserve(size);
+    std::string pending;
+    const auto convert = [&] {
+        const bool ok = encode(pending, bytes);
+        pending.clear();
+        return ok;
+    };
     for (const Line& line : lines_) {
-        text += line.text;
-        text += line.lineBreak;
+        if (!line.kept.empty()) {
+            if (!convert()) {
+                return std::nullopt;
+            }
+            bytes += line.kept;
+        } else {
+            pending += line.text;
+        }
+        pending += textOf(line.lineBreak);
+        if (pending.size() >= kChunk && !convert()) {
+            return std::nullopt;
+        }
     }
-    return text;
+    if (!convert()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::string ProfileText::serialize() const {
+    const auto asItStands = [](std::string_view utf8, std::string& bytes) {
+        bytes += utf8;
+        return true;
+    };
+    return *serialize(asItStands);
 }
 
 } // namespace tovra::platform::emulated

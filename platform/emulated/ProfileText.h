@@ -3,7 +3,9 @@
 // The text of a profile file, as a list of its lines kept exactly as they were
 // read. Reading never changes a line; a change touches only the lines it must,
 // so a file edited by hand or written by Windows keeps its comments, blank
-// lines, spacing and line breaks.
+// lines, spacing and line breaks. The text is UTF-8; a line whose text does not
+// give back its bytes in the file (bytes that the file's encoding does not
+// define) keeps those bytes until a change rewrites it.
 //
 // How lines are read, as Windows reads them:
 // - a line whose first non-blank character is '[' and that holds a ']' starts
@@ -64,15 +66,27 @@ public:
     bool replaceSection(std::string_view section,
                         const std::vector<std::pair<std::string, std::string>>& entries);
 
-    /// The text as it stands, line breaks included.
+    /// Keeps bytes, the line's content in the file without its line break, for
+    /// line number line (from 0) until a change rewrites that line.
+    void keepBytes(std::size_t line, std::string bytes);
+
+    /// Appends UTF-8 text in a file's encoding to bytes; false when the
+    /// encoding cannot hold the text.
+    using Encoder = bool (*)(std::string_view utf8, std::string& bytes);
+    /// The text as a file's bytes: each line's kept bytes, or its text through
+    /// encode, and its line break through encode. Nothing when encode fails.
+    [[nodiscard]] std::optional<std::string> serialize(Encoder encode) const;
+    /// The text as it stands in UTF-8, kept bytes in place of their lines.
     [[nodiscard]] std::string serialize() const;
 
 private:
     enum class LineKind : unsigned char { Blank, Comment, Section, Entry };
+    enum class LineBreak : unsigned char { None, CrLf, Lf, Cr };
 
     struct Line {
-        std::string text;      // without its line break
-        std::string lineBreak; // "\r\n", "\n", "\r", or empty for a last line without one
+        std::string text; // without its line break
+        std::string kept; // the line's bytes in the file, when its text cannot give them back
+        LineBreak lineBreak = LineBreak::None; // None only for a last line without one
         LineKind kind = LineKind::Blank;
         std::size_t nameStart = 0; // the section's or key's name within text
         std::size_t nameLength = 0;
@@ -100,7 +114,9 @@ private:
         std::unordered_map<std::string, Section> sections; // folded name -> section
     };
 
-    static Line parseLine(std::string text, std::string lineBreak);
+    static Line parseLine(std::string text, LineBreak lineBreak);
+    static LineBreak lineBreakOf(std::string_view text);
+    static std::string_view textOf(LineBreak lineBreak);
     [[nodiscard]] const Index& index() const;
     [[nodiscard]] std::size_t sectionEnd(std::size_t header) const;
     [[nodiscard]] std::optional<Span> firstSection(std::string_view name) const;
@@ -109,7 +125,7 @@ private:
     void changed() { index_.reset(); }
 
     std::vector<Line> lines_;
-    std::string lineBreak_ = "\r\n";
+    LineBreak lineBreak_ = LineBreak::CrLf;
     mutable std::optional<Index> index_; // built on the first read after a change
 };
 

@@ -49,30 +49,50 @@ struct ConversionCase {
     const char* name;
     std::string codePage936;
     std::string utf8;
+    bool exact; // every byte was code page 936, so the text converts back to them
 };
 
 class FromCodePage936 : public ::testing::TestWithParam<ConversionCase> {};
 
-TEST_P(FromCodePage936, Converts) {
-    EXPECT_EQ(utf8FromCodePage936(GetParam().codePage936), GetParam().utf8);
+TEST_P(FromCodePage936, ConvertsAndBackWhenExact) {
+    bool exact = !GetParam().exact;
+    EXPECT_EQ(utf8FromCodePage936(GetParam().codePage936, exact), GetParam().utf8);
+    EXPECT_EQ(exact, GetParam().exact);
+    std::string back = "kept ";
+    if (exact) {
+        ASSERT_TRUE(appendCodePage936(GetParam().utf8, back));
+        EXPECT_EQ(back, "kept " + GetParam().codePage936);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FromCodePage936,
-    ::testing::Values(ConversionCase{"Ascii", "[s]\r\nk=v", "[s]\r\nk=v"},
-                      ConversionCase{"Chinese", "\xD6\xD0\xCE\xC4\\\xCD\xBC\xC6\xAC", "中文\\图片"},
-                      ConversionCase{"Euro", "\x80", "€"},
+    ::testing::Values(ConversionCase{"Ascii", "[s]\r\nk=v", "[s]\r\nk=v", true},
+                      ConversionCase{"Chinese", "\xD6\xD0\xCE\xC4\\\xCD\xBC\xC6\xAC", "中文\\图片",
+                                     true},
+                      ConversionCase{"Euro", "\x80", "€", true},
                       ConversionCase{"UndefinedByte",
                                      "a\xFF"
                                      "b",
                                      "a\xEF\xBF\xBD"
-                                     "b"},
-                      ConversionCase{"CutLeadByteAtTheEnd", "a\xD6", "a\xEF\xBF\xBD"},
+                                     "b",
+                                     false},
+                      ConversionCase{"CutLeadByteAtTheEnd", "a\xD6", "a\xEF\xBF\xBD", false},
                       ConversionCase{"LongerThanOneChunk", std::string(5000, '\xD6') + "\xD0",
-                                     repeated("\xE7\xA7\x8D", 2500) + "\xEF\xBF\xBD"}),
+                                     repeated("\xE7\xA7\x8D", 2500) + "\xEF\xBF\xBD", false},
+                      ConversionCase{"LongerThanOneChunkBack", repeated("\xD6\xD0", 3000),
+                                     repeated("中", 3000), true}),
     [](const ::testing::TestParamInfo<ConversionCase>& tested) {
         return std::string(tested.param.name);
     });
+
+TEST(ToCodePage936, RefusesWhatItCannotHoldAndLeavesTheBytes) {
+    for (const std::string text : {"图😀", "a\xFF"}) {
+        std::string bytes = "kept";
+        EXPECT_FALSE(appendCodePage936(text, bytes)) << text;
+        EXPECT_EQ(bytes, "kept");
+    }
+}
 
 struct PrefixCase {
     const char* name;

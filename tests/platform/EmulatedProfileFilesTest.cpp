@@ -13,6 +13,7 @@
 namespace tovra::platform::emulated {
 namespace {
 
+using namespace std::string_literals;
 using test::readBytes;
 using test::TempDir;
 using test::writeBytes;
@@ -90,9 +91,24 @@ INSTANTIATE_TEST_SUITE_P(
                    "; head\r\n[b]\r\ny=2\r\n"},
         LayoutCase{"ByteOrderMarkIsKept", "\xEF\xBB\xBF[s]\r\nk=v\r\n", "s", "k", "x",
                    "\xEF\xBB\xBF[s]\r\nk=x\r\n"},
-        LayoutCase{"CodePage936FileIsRewrittenAsUtf8",
-                   "; \xD7\xA2\xCA\xCD\r\n[\xD6\xD0\xCE\xC4]\r\nk = \xCD\xBC\r\n[b]\r\nx=1\r\n",
-                   "b", "x", "2", "; 注释\r\n[中文]\r\nk = 图\r\n[b]\r\nx=2\r\n"}),
+        // Every encoding keeps the bytes of the lines a change does not touch,
+        // and writes the changed ones in the file's own encoding.
+        LayoutCase{
+            "CodePage936StaysCodePage936",
+            "; \xD7\xA2\xCA\xCD\r\n[\xD6\xD0\xCE\xC4]\r\nk = \xCD\xBC\r\n[b]\r\nx=1\r\n", "b", "x",
+            "图",
+            "; \xD7\xA2\xCA\xCD\r\n[\xD6\xD0\xCE\xC4]\r\nk = \xCD\xBC\r\n[b]\r\nx=\xCD\xBC\r\n"},
+        LayoutCase{"Latin1LinesKeepTheirBytes", "[s]\r\ncaf\xE9 = cr\xE8me\r\nk=v\r\n", "s", "k",
+                   "图", "[s]\r\ncaf\xE9 = cr\xE8me\r\nk=\xE5\x9B\xBE\r\n"},
+        LayoutCase{"Utf8WithoutMarkStaysSo", "[s]\r\n注释 = 图\r\nk=v\r\n", "s", "k", "图",
+                   "[s]\r\n注释 = 图\r\nk=图\r\n"},
+        LayoutCase{"Utf8WithMarkKeepsIt", "\xEF\xBB\xBF[s]\r\n注释 = 图\r\nk=v\r\n", "s", "k", "图",
+                   "\xEF\xBB\xBF[s]\r\n注释 = 图\r\nk=图\r\n"},
+        LayoutCase{"Utf16StaysUtf16", test::utf16leFile(u"; 注释\r\n[中文]\r\nk = 图\r\n"), "中文",
+                   "k", "风景", test::utf16leFile(u"; 注释\r\n[中文]\r\nk=风景\r\n")},
+        LayoutCase{"Utf16LineWithALoneSurrogateKeepsItsBytes",
+                   test::utf16leFile(u"[s]\r\na=\xD800!\r\nk=v\r\n"), "s", "k", "w",
+                   test::utf16leFile(u"[s]\r\na=\xD800!\r\nk=w\r\n")}),
     [](const ::testing::TestParamInfo<LayoutCase>& tested) {
         return std::string(tested.param.name);
     });
@@ -139,6 +155,7 @@ struct RefusedWrite {
     std::string section;
     std::string key;
     std::string value;
+    std::string before = "[s]\r\nk=v\r\n";
 };
 
 class EmulatedRefusedWrite : public ::testing::TestWithParam<RefusedWrite> {};
@@ -146,23 +163,25 @@ class EmulatedRefusedWrite : public ::testing::TestWithParam<RefusedWrite> {};
 TEST_P(EmulatedRefusedWrite, LeavesTheFileAsItWas) {
     TempDir dir;
     const std::string file = dir.file("refused.ini");
-    const std::string before = "[s]\r\nk=v\r\n";
-    writeBytes(file, before);
+    writeBytes(file, GetParam().before);
     EmulatedProfileFiles profiles;
     EXPECT_FALSE(profiles.writeString(file, GetParam().section, GetParam().key, GetParam().value));
-    EXPECT_EQ(readBytes(file), before);
+    EXPECT_EQ(readBytes(file), GetParam().before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, EmulatedRefusedWrite,
-                         ::testing::Values(RefusedWrite{"LineBreakInValue", "s", "k",
-                                                        "a\r\n[evil]\r\nx=1"},
-                                           RefusedWrite{"LineBreakInKey", "s", "a\nb", "v"},
-                                           RefusedWrite{"LineBreakInSection", "s\rt", "k", "v"},
-                                           RefusedWrite{"EmptyKey", "s", "", "v"},
-                                           RefusedWrite{"BlankSection", " ", "k", "v"}),
-                         [](const ::testing::TestParamInfo<RefusedWrite>& tested) {
-                             return std::string(tested.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Table, EmulatedRefusedWrite,
+    ::testing::Values(RefusedWrite{"LineBreakInValue", "s", "k", "a\r\n[evil]\r\nx=1"},
+                      RefusedWrite{"LineBreakInKey", "s", "a\nb", "v"},
+                      RefusedWrite{"LineBreakInSection", "s\rt", "k", "v"},
+                      RefusedWrite{"EmptyKey", "s", "", "v"},
+                      RefusedWrite{"BlankSection", " ", "k", "v"},
+                      RefusedWrite{"BinaryFile", "s", "k", "w", "[s]\r\nk=v\r\n\0\x01\x02"s},
+                      RefusedWrite{"CharacterCodePage936Lacks", "s", "k", "😀",
+                                   "[s]\r\nk=\xD6\xD0\xCE\xC4\r\n"}),
+    [](const ::testing::TestParamInfo<RefusedWrite>& tested) {
+        return std::string(tested.param.name);
+    });
 
 TEST(EmulatedProfileFiles, ReadOnlyFileRefusesEveryChangeAndIsKept) {
     TempDir dir;

@@ -84,6 +84,12 @@ ProfileStep differsOn(ProfileStep step, System system, Names list) {
     return step;
 }
 
+/// The step, with what that system answers instead of Windows.
+ProfileStep differsOn(ProfileStep step, System system, ProfileStep variant) {
+    step.variants.emplace_back(system, std::move(variant));
+    return step;
+}
+
 // Files shared by several cases.
 const std::string kBuiltUp = "[App1]\r\nkey1=string1\r\nkey2=string2\r\nkey3=string3\r\n"
                              "[App2]\r\nkey4=string4\r\n[App3]\r\nkey5=string5\r\n";
@@ -360,10 +366,21 @@ std::vector<ProfileCase> encodingCases() {
         {.name = "ChineseNamesRoundTrip",
          .steps = {write("图库", "D:\\图片\\1.jpg", ""), readSections({"图库"}),
                    readKeys("图库", {"D:\\图片\\1.jpg"})}},
+        // Windows reads and writes a file saved as "Unicode" in UTF-16LE.
+        {.name = "Utf16FileStaysUtf16",
+         .initialBytes = utf16leFile(u"[中文]\r\nk=图片\r\n"),
+         .steps = {readSections({"中文"}), readString("中文", "k", "", "图片"),
+                   write("中文", "j", "风景"), readKeys("中文", {"k", "j"})},
+         .expectedBytes = utf16leFile(u"[中文]\r\nk=图片\r\nj=风景\r\n")},
+        // The emulated Windows keeps a binary file as it is: no encoding
+        // would give back its bytes.
         {.name = "GarbageBytesHoldNoSections",
          .initialBytes = "\x81\x30\xFF\xFF\x00\x80 junk \x7F\x01\x02"s,
-         .steps = {readSections({}), readString("s", "k", "dflt", "dflt"), write("s", "k", "v"),
-                   readString("s", "k", "", "v"), readSections({"s"})}},
+         .steps = {readSections({}), readString("s", "k", "dflt", "dflt"),
+                   differsOn(write("s", "k", "v"), System::Emulated, write("s", "k", "v", false)),
+                   differsOn(readString("s", "k", "", "v"), System::Emulated,
+                             readString("s", "k", "", "")),
+                   differsOn(readSections({"s"}), System::Emulated, readSections({}))}},
     };
 }
 
@@ -427,6 +444,15 @@ void writeRawBytes(const std::filesystem::path& file, const std::string& bytes) 
 std::string readRawBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string utf16leFile(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
 }
 
 std::string utf8Path(const std::filesystem::path& path) {

@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tovra::test {
@@ -94,6 +95,8 @@ class ProfileConformance : public ::testing::TestWithParam<ConformanceParam> {};
 void writeRawBytes(const std::filesystem::path& file, const std::string& bytes);
 /// The file's bytes; empty when it is missing.
 [[nodiscard]] std::string readRawBytes(const std::filesystem::path& file);
+/// A "Unicode" file as Windows saves it: UTF-16LE after a byte-order mark.
+[[nodiscard]] std::string utf16leFile(std::u16string_view text);
 /// The path as the UTF-8 text that the profile calls take.
 [[nodiscard]] std::string utf8Path(const std::filesystem::path& path);
 
