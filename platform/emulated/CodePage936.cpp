@@ -35,6 +35,40 @@ private:
     iconv_t handle_;
 };
 
+/// Converts text with iconv from one encoding to another, appending to out. A
+/// sequence that the source encoding does not define, or that is cut off,
+/// goes to undefined(out), which appends what stands for it and says whether
+/// to go on after the sequence's first byte. False when it said no, or when
+/// iconv converted something only approximately.
+template <typename Undefined>
+bool convert(const char* to, const char* from, std::string_view text, std::string& out,
+             Undefined undefined) {
+    Converter converter(to, from);
+    std::array<char, 4096> chunk{};
+    // iconv's interface takes a non-const input pointer but never writes through it.
+    char* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
+    bool exact = true;
+    while (inLeft > 0) {
+        char* next = chunk.data();
+        std::size_t outLeft = chunk.size();
+        const std::size_t done = ::iconv(converter.get(), &in, &inLeft, &next, &outLeft);
+        const int failure = done == static_cast<std::size_t>(-1) ? errno : 0;
+        out.append(chunk.data(), chunk.size() - outLeft);
+        exact = exact && (failure != 0 || done == 0);
+        if (failure == EILSEQ || failure == EINVAL) {
+            if (!undefined(out)) {
+                return false;
+            }
+            ++in;
+            --inLeft;
+        } else if (failure != 0 && failure != E2BIG) {
+            throw std::runtime_error("iconv failed while converting code page 936");
+        }
+    }
+    return exact;
+}
+
 } // namespace
 
 std::string utf8FromCodePage936(std::string_view text) {
@@ -43,56 +77,26 @@ std::string utf8FromCodePage936(std::string_view text) {
 }
 
 std::string utf8FromCodePage936(std::string_view text, bool& exact) {
-    exact = true;
-    Converter converter("UTF-8", "CP936");
     std::string result;
     result.reserve(text.size() * 3 / 2 + 16);
-    std::array<char, 4096> chunk{};
-    // iconv's interface takes a non-const input pointer but never writes through it.
-    char* in = const_cast<char*>(text.data());
-    std::size_t inLeft = text.size();
-    while (inLeft > 0) {
-        char* out = chunk.data();
-        std::size_t outLeft = chunk.size();
-        const std::size_t done = ::iconv(converter.get(), &in, &inLeft, &out, &outLeft);
-        const int failure = done == static_cast<std::size_t>(-1) ? errno : 0;
-        result.append(chunk.data(), chunk.size() - outLeft);
-        if (failure == EILSEQ || failure == EINVAL) {
-            // An undefined or cut-off sequence: mark it and go on after its first byte.
-            result += kReplacement;
-            exact = false;
-            ++in;
-            --inLeft;
-        } else if (failure != 0 && failure != E2BIG) {
-            throw std::runtime_error("iconv failed while converting from code page 936");
-        }
-    }
+    bool defined = true;
+    const bool converted = convert("UTF-8", "CP936", text, result, [&defined](std::string& out) {
+        out += kReplacement; // marked, and the rest still read
+        defined = false;
+        return true;
+    });
+    exact = converted && defined;
     return result;
 }
 
 bool appendCodePage936(std::string_view utf8, std::string& bytes) {
-    if (utf8.empty()) {
-        return true;
-    }
     if (!isValidUtf8(utf8)) {
         return false;
     }
-    Converter converter("CP936", "UTF-8");
     const std::size_t start = bytes.size();
-    std::array<char, 4096> chunk{};
-    char* in = const_cast<char*>(utf8.data()); // never written through, as above
-    std::size_t inLeft = utf8.size();
-    while (inLeft > 0) {
-        char* out = chunk.data();
-        std::size_t outLeft = chunk.size();
-        const std::size_t done = ::iconv(converter.get(), &in, &inLeft, &out, &outLeft);
-        const int failure = done == static_cast<std::size_t>(-1) ? errno : 0;
-        bytes.append(chunk.data(), chunk.size() - outLeft);
-        const bool approximated = failure == 0 && done != 0;
-        if ((failure != 0 && failure != E2BIG) || approximated) {
-            bytes.resize(start); // a character code page 936 lacks
-            return false;
-        }
+    if (!convert("CP936", "UTF-8", utf8, bytes, [](std::string&) { return false; })) {
+        bytes.resize(start); // a character that code page 936 lacks
+        return false;
     }
     return true;
 }
