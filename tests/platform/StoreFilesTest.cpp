@@ -78,7 +78,7 @@ TEST_P(StoreFiles, KilledWritersLeaveNoTemporaryAndLoseNoReturnedWrite) {
     const auto folder = dir.path() / "store";
     std::filesystem::create_directory(folder);
     // A large file makes each write take long enough to be caught in the middle.
-    writeBytes(folder / store.fileName, store.filler(4'000));
+    writeBytes(folder / store.fileName, store.filler(1'000));
     const int inotify = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
     ::inotify_add_watch(inotify, folder.c_str(), IN_CREATE);
     int left = 0; // by each kill, counted before the next writer starts
