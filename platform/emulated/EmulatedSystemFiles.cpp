@@ -114,7 +114,13 @@ std::string EmulatedSystemFiles::systemDirectory() {
 }
 
 bool EmulatedSystemFiles::replaceFile(const std::string& path, std::string_view bytes) {
-    return !path.empty() && emulated::replaceFile(path, bytes);
+    if (path.empty()) {
+        return false;
+    }
+    // Under the file's write lock, which also removes what a writer killed in
+    // the middle of writing a large picture left behind.
+    const FileWriteLock lock(path);
+    return lock.locked() && emulated::replaceFile(path, bytes);
 }
 
 } // namespace tovra::platform::emulated

@@ -36,8 +36,8 @@ public:
     /// brought in line with what is installed.
     std::string systemDirectory() override;
 
-    /// Through FileStore's replaceFile; a file without write permission (the
-    /// emulated read-only attribute) is refused.
+    /// Through FileStore's replaceFile, under the file's write lock; a file
+    /// without write permission (the emulated read-only attribute) is refused.
     bool replaceFile(const std::string& path, std::string_view bytes) override;
 
 private:

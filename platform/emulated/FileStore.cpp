@@ -65,22 +65,6 @@ bool isTemporaryOf(const std::string& name, const std::string& prefix) {
                        [](char c) { return c >= '0' && c <= '9'; });
 }
 
-/// Removes the temporary files of target that writers left when they died.
-void removeLeftovers(const std::filesystem::path& target) {
-    const std::string prefix = temporaryPrefix(target);
-    std::error_code error;
-    std::vector<std::filesystem::path> leftovers;
-    for (std::filesystem::directory_iterator it(folderOf(target), error), end; !error && it != end;
-         it.increment(error)) {
-        if (isTemporaryOf(it->path().filename().string(), prefix)) {
-            leftovers.push_back(it->path());
-        }
-    }
-    for (const auto& leftover : leftovers) {
-        ::unlink(leftover.c_str());
-    }
-}
-
 /// Flushes a folder's entries, so that a rename in it survives a power cut.
 /// A file system that cannot flush a folder (EINVAL) keeps nothing to flush.
 bool flushFolder(const std::filesystem::path& folder) {
@@ -130,6 +114,21 @@ std::optional<std::filesystem::path> writeTarget(const std::filesystem::path& fi
     return std::nullopt;
 }
 
+void removeLeftoverTemporaries(const std::filesystem::path& target) {
+    const std::string prefix = temporaryPrefix(target);
+    std::error_code error;
+    std::vector<std::filesystem::path> leftovers;
+    for (std::filesystem::directory_iterator it(folderOf(target), error), end; !error && it != end;
+         it.increment(error)) {
+        if (isTemporaryOf(it->path().filename().string(), prefix)) {
+            leftovers.push_back(it->path());
+        }
+    }
+    for (const auto& leftover : leftovers) {
+        ::unlink(leftover.c_str());
+    }
+}
+
 FileWriteLock::FileWriteLock(const std::filesystem::path& file) {
     const auto target = writeTarget(file);
     if (!target) {
@@ -137,7 +136,7 @@ FileWriteLock::FileWriteLock(const std::filesystem::path& file) {
     }
     lock_.emplace(folderOf(*target));
     if (lock_->locked()) {
-        removeLeftovers(*target);
+        removeLeftoverTemporaries(*target);
     }
 }
 

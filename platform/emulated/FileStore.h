@@ -39,6 +39,11 @@ private:
 /// exist yet). Nothing for a chain that loops or cannot be read.
 [[nodiscard]] std::optional<std::filesystem::path> writeTarget(const std::filesystem::path& file);
 
+/// Removes the temporary files that writers of target left when they died.
+/// Only for a caller that holds the lock of target's folder, under which every
+/// writer of target writes: then no living writer owns such a file.
+void removeLeftoverTemporaries(const std::filesystem::path& target);
+
 /// The lock under which a file is written: the DirectoryLock of the folder
 /// that holds the file's write target. Every writer of the file takes it, so a
 /// temporary file of that file found while it is held belongs to a writer that

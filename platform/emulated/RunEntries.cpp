@@ -133,6 +133,7 @@ void RunEntryFolder::write(RegRoot root, std::string_view valueName, std::string
         removeFile(file);
         return;
     }
+    removeLeftoverTemporaries(file); // the folder's lock is held: no writer owns them
     if (!replaceFile(file, *text)) {
         diagnostics_ << "TovraDesktop: unable to write the autostart entry " << file.string()
                      << " for the Run value \"" << valueName << "\"\n";

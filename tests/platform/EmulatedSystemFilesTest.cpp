@@ -115,6 +115,29 @@ TEST(EmulatedSystemFiles, ReadOnlyAttributeIsTheModeThatTheFileStoreRefuses) {
     EXPECT_EQ(readBytes(file), "new picture");
 }
 
+TEST(EmulatedSystemFiles, ReplaceRemovesOnlyTheTemporariesThatDeadWritersOfTheFileLeft) {
+    TempDir scratch;
+    EmulatedSystemFiles files(StateRoot(scratch.path()));
+    const auto file = scratch.path() / "WallPaper.BMP";
+    struct Leftover {
+        const char* name;
+        bool removed;
+    };
+    const Leftover leftovers[] = {
+        {".WallPaper.BMP.tmp-1234567890", true}, {".WallPaper.BMP.tmp-7", true},
+        {".WallPaper.BMP.tmp-", false},          {".WallPaper.BMP.tmp-12ab", false},
+        {".Other.BMP.tmp-1234", false},          {"WallPaper.BMP.tmp-1234", false}};
+    for (const Leftover& leftover : leftovers) {
+        writeBytes(scratch.path() / leftover.name, "half a picture");
+    }
+    ASSERT_TRUE(files.replaceFile(file.string(), "new picture"));
+    EXPECT_EQ(readBytes(file), "new picture");
+    for (const Leftover& leftover : leftovers) {
+        EXPECT_NE(std::filesystem::exists(scratch.path() / leftover.name), leftover.removed)
+            << leftover.name;
+    }
+}
+
 TEST(EmulatedSystemFiles, AttributeTable) {
     struct Case {
         const char* name;
