@@ -105,6 +105,8 @@ TEST_P(StoreFiles, KilledWritersLeaveNoTemporaryAndLoseNoReturnedWrite) {
         EXPECT_TRUE(store.holds(folder, number)) << "write " << number << " was lost";
     }
     EXPECT_GT(checked, 0);
+    std::cout << "after one ordinary write: " << temporariesIn(folder, store)
+              << " temporary files; " << checked << " returned writes checked\n";
 }
 
 TEST_P(StoreFiles, LinkIsWrittenThroughAndStaysALink) {
