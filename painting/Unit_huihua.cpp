@@ -42,11 +42,6 @@ constexpr int kFieldLeft = 66;
 constexpr int kFieldWidth = 122;
 constexpr int kRowHeight = 22;
 
-QColor fromColorRef(std::uint32_t bgr) {
-    return {static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-            static_cast<int>((bgr >> 16) & 0xFF)};
-}
-
 QPoint toQt(Point at) {
     return {at.x, at.y};
 }
@@ -278,8 +273,8 @@ void TFormhuihua::draw(const PaintCommand& command) {
 
 QRect TFormhuihua::drawLine(const DrawLine& line) {
     QPainter painter(&Image1->image());
-    painter.setPen(
-        QPen(fromColorRef(line.color), line.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(toolkit::fromColorRef(line.color), line.width, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
     painter.drawLine(toQt(line.from), toQt(line.to));
     const int reach = line.width + 1;
     return QRect(toQt(line.from), toQt(line.to))
@@ -294,7 +289,7 @@ QRect TFormhuihua::drawText(const DrawText& text) {
     canvasFont_.setPointSize(text.pointSize.value_or(font().pointSize()));
     QPainter painter(&Image1->image());
     painter.setFont(canvasFont_);
-    painter.setPen(fromColorRef(text.color));
+    painter.setPen(toolkit::fromColorRef(text.color));
     painter.setBackgroundMode(Qt::TransparentMode);
     QRect drawn;
     painter.drawText(QRect(toQt(text.at), Image1->size()), Qt::AlignLeft | Qt::AlignTop,

@@ -6,12 +6,12 @@
 
 namespace tovra::toolkit {
 
-namespace {
-
 QColor fromColorRef(std::uint32_t bgr) {
     return {static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
             static_cast<int>((bgr >> 16) & 0xFF)};
 }
+
+namespace {
 
 std::uint32_t shownColor(platform::Screen& screen, std::uint32_t value) {
     const bool system = (value & 0xFF000000u) == desktop::kSystemColor;

@@ -10,9 +10,13 @@
 
 #include <cstdint>
 
+#include <QColor>
 #include <QComboBox>
 
 namespace tovra::toolkit {
+
+/// A Windows colour value (0x00BBGGRR) as Qt's colour.
+[[nodiscard]] QColor fromColorRef(std::uint32_t bgr);
 
 class ColorComboBox : public QComboBox {
     Q_OBJECT
