@@ -1,8 +1,11 @@
 #include "app/FeatureWindowFactory.h"
 
+#include "app/Unit_Protect.h"
+#include "app/Unit_abort.h"
 #include "desktop/Unit_StartMenu.h"
 #include "desktop/Unit_screen.h"
 #include "desktop/Unit_tubiao.h"
+#include "painting/Unit_huihua.h"
 #include "wallpaper/Unit_DesktpoPic.h"
 
 #include <utility>
@@ -33,6 +36,16 @@ FeatureWindowFactory::FeatureWindowFactory(FeatureWindowServices services)
     };
     creators_[FeatureWindow::ScreenSaver] = [desktopServices](QWidget& owner) -> QDialog* {
         return new desktop::TFormscreen(&owner, desktopServices());
+    };
+    creators_[FeatureWindow::Painting] = [this](QWidget& owner) -> QDialog* {
+        return new painting::TFormhuihua(
+            &owner, {services_.platform.screen, services_.errors, painting::grabPrimaryScreen});
+    };
+    creators_[FeatureWindow::Protection] = [this](QWidget& owner) -> QDialog* {
+        return new TFormProtect(&owner, {services_.platform, services_.errors});
+    };
+    creators_[FeatureWindow::About] = [this](QWidget& owner) -> QDialog* {
+        return new TFormabort(&owner, {services_.platform, services_.errors});
     };
 }
 

@@ -12,7 +12,9 @@ class QWidget;
 
 namespace tovra {
 
-/// The modal feature windows of the main window's buttons 1 to 7.
+/// The modal feature windows of the main window's buttons 1 to 7, and the
+/// About window, which the main window, its menu and the picture preview's
+/// menu all open.
 enum class FeatureWindow {
     RotationSettings, // TFormDesktpoPic, "桌面墙纸"
     StartMenu,        // TFormStartMenu, "开始菜单"
@@ -21,6 +23,7 @@ enum class FeatureWindow {
     Painting,         // TFormhuihua, "桌面绘画"
     Protection,       // TFormProtect, "保护设置"
     Library,          // TFormPicManger, "壁纸管理"
+    About,            // TFormabort, "关于Tavro桌面精灵"
 };
 
 class FeatureWindows {

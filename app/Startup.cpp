@@ -6,11 +6,15 @@
 
 namespace tovra {
 
-void startMainWindow(TFormTovraDesktop& window, ErrorRoute& errors) {
+bool startMainWindow(TFormTovraDesktop& window, ErrorRoute& errors) {
     toolkit::guarded(errors, [&window] { window.FormCreate(); });
+    if (window.startupRefused()) {
+        return false;
+    }
     if (!window.hasTrayIcon()) {
         window.show();
     }
+    return true;
 }
 
 } // namespace tovra

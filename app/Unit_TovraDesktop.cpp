@@ -296,8 +296,11 @@ void TFormTovraDesktop::FormCreate() {
     services_.state.ElapsedSeconds = mainwindow::loadElapsedSeconds(ini, caption());
 
     if (mainwindow::startupPasswordStored(services_.platform.registry) &&
-        services_.passwordPrompt) {
-        services_.passwordPrompt();
+        services_.passwordPrompt && !services_.passwordPrompt(*this)) {
+        // Start-up ends the program: nothing more is set up, so no tray
+        // icon is left behind.
+        startupRefused_ = true;
+        return;
     }
 
     hide();
@@ -316,7 +319,8 @@ void TFormTovraDesktop::FormCreate() {
 
 void TFormTovraDesktop::FormClose() {
     tmrTray->stop();
-    // The About window will be shown here first, once it exists.
+    // The program ends only after the About window has closed.
+    N9Click();
     // A failure to save the count is reported, but the user asked to leave:
     // the exit goes on rather than keep a program the user closed.
     guard([this] {
@@ -330,6 +334,13 @@ void TFormTovraDesktop::FormClose() {
 }
 
 void TFormTovraDesktop::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        // A second request while the About window of the first is up: the
+        // first one ends the program.
+        event->ignore();
+        return;
+    }
+    closing_ = true;
     FormClose();
     event->accept();
     Q_EMIT closed();
@@ -616,7 +627,7 @@ void TFormTovraDesktop::N8Click() {
 }
 
 void TFormTovraDesktop::N9Click() {
-    // Runs the About window modally, once the About window exists.
+    runFeature(FeatureWindow::About);
 }
 
 } // namespace tovra

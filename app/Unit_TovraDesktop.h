@@ -48,8 +48,9 @@ struct MainWindowServices {
     std::string settingsFile;
     /// The running executable, as the autostart entry names it.
     std::string executablePath;
-    /// Runs the start-up password prompt modally; empty while there is none.
-    std::function<void()> passwordPrompt;
+    /// Runs the start-up password prompt, owned by the main window, modally;
+    /// false when the program must end. Empty while there is none.
+    std::function<bool(QWidget& owner)> passwordPrompt;
 };
 
 class TFormTovraDesktop : public QWidget {
@@ -70,6 +71,8 @@ public:
     /// Whether the window has a taskbar entry: only while it has no tray icon,
     /// so that a program whose window is out of sight can always be reached.
     [[nodiscard]] bool hasTaskbarEntry() const;
+    /// Whether the password prompt ended the program during FormCreate.
+    [[nodiscard]] bool startupRefused() const { return startupRefused_; }
     /// The record the tray icon was added with.
     [[nodiscard]] const platform::NotifyIconData& trayIconData() const { return trayData_; }
 
@@ -170,6 +173,9 @@ private:
     std::array<toolkit::SkinPictureButton*, 9> featureButtons_{};
     platform::NotifyIconData trayData_;
     bool trayAdded_ = false;
+    bool startupRefused_ = false;
+    /// The exit steps are running (the About window is up).
+    bool closing_ = false;
     mainwindow::TransparencyDrag transparencyDrag_;
 };
 

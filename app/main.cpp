@@ -6,6 +6,8 @@
 #include "app/Startup.h"
 #include "app/TovraApplication.h"
 #include "app/Unit_TovraDesktop.h"
+#include "app/Unit_code.h"
+#include "app/Unit_logo.h"
 #include "app/core/ErrorRoute.h"
 #include "app/core/ProgramState.h"
 #include "platform/NativePlatform.h"
@@ -32,6 +34,11 @@ int main(int argc, char** argv) {
     const QIcon icon = tovra::applicationIcon();
     tovra::TovraApplication::setWindowIcon(icon);
 
+    // The splash comes first; start-up goes on once it has closed. It stays,
+    // hidden, until the end.
+    tovra::TFormlogo splash;
+    splash.exec();
+
     tovra::toolkit::QtHostDesktop desktop;
     tovra::toolkit::QtMessageBoxes messageBoxes;
     tovra::toolkit::QtTrayIcon tray(icon);
@@ -57,11 +64,15 @@ int main(int argc, char** argv) {
     const std::string executable = tovra::TovraApplication::applicationFilePath().toStdString();
     const std::string settingsFile = tovra::settings::settingsIniPath(executable);
     tovra::FeatureWindowFactory features({platform, state, errors, settingsFile});
+    const tovra::ShellWindowServices shellWindows{platform, errors};
     tovra::TFormTovraDesktop mainWindow(
-        {platform, state, errors, features, settingsFile, executable, {}});
+        {platform, state, errors, features, settingsFile, executable,
+         [shellWindows](QWidget& owner) { return tovra::runPasswordPrompt(owner, shellWindows); }});
     QObject::connect(&mainWindow, &tovra::TFormTovraDesktop::closed, &app, &QCoreApplication::quit);
-    tovra::startMainWindow(mainWindow, errors);
-    // The splash, the picture preview and the wallpaper list join here as
-    // their features arrive.
+    if (!tovra::startMainWindow(mainWindow, errors)) {
+        return 0; // the password was not given
+    }
+    // The picture preview and the wallpaper list join here as their features
+    // arrive.
     return tovra::TovraApplication::exec();
 }

@@ -1,6 +1,6 @@
 #include "desktop/Unit_tubiao.h"
 
-#include "desktop/ColorComboBox.h"
+#include "toolkit/ColorComboBox.h"
 #include "toolkit/SkinCheckListBox.h"
 #include "toolkit/SkinOpenDialog.h"
 #include "toolkit/SkinPageControl.h"
@@ -62,12 +62,12 @@ void TFormtubiao::createColourTab() {
     FlatPanel1->setGeometry(6, 4, 276, 84);
     lbl1 = new QLabel(QStringLiteral("图标文字前景色"), FlatPanel1);
     lbl1->setGeometry(8, 6, 100, 20);
-    ColorComboBox1 = new ColorComboBox(services_.platform.screen, FlatPanel1);
+    ColorComboBox1 = new toolkit::ColorComboBox(services_.platform.screen, FlatPanel1);
     ColorComboBox1->setGeometry(112, 6, 156, 20);
     ColorComboBox1->setCurrentIndex(kInitialForegroundIndex);
     lbl2 = new QLabel(QStringLiteral("图标文字背景色"), FlatPanel1);
     lbl2->setGeometry(8, 32, 100, 20);
-    ColorComboBox2 = new ColorComboBox(services_.platform.screen, FlatPanel1);
+    ColorComboBox2 = new toolkit::ColorComboBox(services_.platform.screen, FlatPanel1);
     ColorComboBox2->setGeometry(112, 32, 156, 20);
     ColorComboBox2->setCurrentIndex(kInitialBackgroundIndex);
     CheckRadioBox1 = new QCheckBox(QStringLiteral("设置图标文字为透明"), FlatPanel1);

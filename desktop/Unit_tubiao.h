@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 
 namespace tovra::toolkit {
+class ColorComboBox;
 class SkinCheckListBox;
 class SkinOpenDialog;
 class SkinPageControl;
@@ -22,8 +23,6 @@ class SkinRadioGroup;
 } // namespace tovra::toolkit
 
 namespace tovra::desktop {
-
-class ColorComboBox;
 
 class TFormtubiao : public toolkit::SettingsForm<IconSettings> {
     Q_OBJECT
@@ -46,9 +45,9 @@ public:
     toolkit::SkinCheckListBox* CheckListBox1 = nullptr;
     QWidget* FlatPanel1 = nullptr;
     QLabel* lbl1 = nullptr;
-    ColorComboBox* ColorComboBox1 = nullptr;
+    toolkit::ColorComboBox* ColorComboBox1 = nullptr;
     QLabel* lbl2 = nullptr;
-    ColorComboBox* ColorComboBox2 = nullptr;
+    toolkit::ColorComboBox* ColorComboBox2 = nullptr;
     QCheckBox* CheckRadioBox1 = nullptr;
     QCheckBox* CheckRadioBox2 = nullptr;
     toolkit::SkinRadioGroup* RadioGroup1 = nullptr;

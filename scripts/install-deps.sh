@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that are missing for the given purposes:
-#   build  the compiler and build tools, libjpeg-turbo and giflib
+#   build  the compiler and build tools, libjpeg-turbo, giflib and libsodium
 #   ui     Qt 6 Widgets, the CJK font the Chinese captions need, the desktop's
 #          screen-saver starter (xdg-utils) and xscreensaver's screen savers,
 #          which the screen-saver chooser offers
@@ -16,7 +16,7 @@
 set -euo pipefail
 
 declare -A groups=(
-    [build]="g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libgif-dev"
+    [build]="g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libgif-dev libsodium-dev"
     [ui]="qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev fontconfig fonts-arphic-gbsn00lp libxcb1-dev xdg-utils xscreensaver-data"
     [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth libjpeg-turbo-progs hyperfine time"
     [xvfb]="xvfb xauth imagemagick x11-utils"

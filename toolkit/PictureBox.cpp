@@ -30,4 +30,11 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     event->ignore();
 }
 
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Q_EMIT clicked();
+    }
+    event->ignore();
+}
+
 } // namespace tovra::toolkit

@@ -1,8 +1,9 @@
 #pragma once
 
 // A picture that fills its rectangle. It reports every mouse move over it,
-// button held or not. On Windows it is windowless: presses on it belong to
-// the window under it (register it with the window magnet to drag by it).
+// button held or not, and a click (a left press and release inside it). On Windows it is
+// windowless: presses on it belong to the window under it (register it with the window magnet to
+// drag by it).
 
 #include <QPixmap>
 #include <QWidget>
@@ -20,10 +21,12 @@ public:
 
 Q_SIGNALS:
     void mouseMoved(QPoint pos);
+    void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QPixmap picture_;

@@ -1,9 +1,9 @@
 #pragma once
 
-// The colour list of the desktop-icon window's two colour pickers: 50 entries
-// in a fixed order, each shown by its name. Values are 0x00BBGGRR; a system
-// colour is 0xFF000000 plus the Windows system colour index, sent to the
-// shell unchanged.
+// The colour list of the desktop-icon window's two colour pickers (and, its
+// first 16, of the painting window's): 50 entries in a fixed order, each shown
+// by its name. Values are 0x00BBGGRR; a system colour is 0xFF000000 plus the
+// Windows system colour index, sent to the shell unchanged.
 
 #include <array>
 #include <cstdint>
@@ -70,6 +70,9 @@ inline constexpr std::array<PickerColor, 50> kPickerColors = {{
     {"clWindowFrame", kSystemColor + 6},
     {"clWindowText", kSystemColor + 8},
 }};
+
+/// The first 16 entries are the standard colours, clBlack to clWhite.
+inline constexpr int kStandardColorCount = 16;
 
 /// The foreground and background pickers' entries when the window opens.
 inline constexpr int kInitialForegroundIndex = 10; // clLime

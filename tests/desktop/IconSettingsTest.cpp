@@ -9,9 +9,9 @@
 #include "settings/IniFile.h"
 #include "settings/RegistryAccess.h"
 #include "settings/SettingsIndex.h"
-#include "tests/desktop/RegistryFixture.h"
 #include "tests/support/EmulatedFakes.h"
 #include "tests/support/HostStandIns.h"
+#include "tests/support/RegistryFixture.h"
 #include "tests/support/ScriptedDesktop.h"
 
 #include <gmock/gmock.h>

@@ -6,8 +6,8 @@
 #include "platform/emulated/EmulatedShell.h"
 #include "settings/RegistryAccess.h"
 #include "settings/SettingsIndex.h"
-#include "tests/desktop/RegistryFixture.h"
 #include "tests/support/EmulatedFakes.h"
+#include "tests/support/RegistryFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "tests/support/MainWindowHarness.h"
 
 #include "app/Startup.h"
+#include "app/Unit_code.h"
 #include "platform/emulated/EmulatedPlatform.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,18 @@ MainWindowHarness::MainWindowHarness()
     platform = std::make_unique<platform::Platform>(
         platform::Platform{emulated.registry, emulated.profiles, shell, emulated.files,
                            emulated.processes, emulated.windows, emulated.screen, boxes, tray});
+    passwordPrompt = [this](QWidget& /*owner*/) {
+        ++passwordPrompts;
+        return true;
+    };
+}
+
+ShellWindowServices MainWindowHarness::shellServices() {
+    return {*platform, errors};
+}
+
+void MainWindowHarness::usePasswordPrompt() {
+    passwordPrompt = [this](QWidget& owner) { return runPasswordPrompt(owner, shellServices()); };
 }
 
 FeatureWindowServices MainWindowHarness::featureServices() {
@@ -30,10 +43,13 @@ MainWindowHarness::~MainWindowHarness() = default;
 TFormTovraDesktop& MainWindowHarness::start() {
     featureWindows = std::make_unique<FeatureWindowFactory>(featureServices());
     features = std::make_unique<RecordingFeatureWindows>(*featureWindows);
+    // Every exit runs the About window, which would stay up for seconds:
+    // a test that wants it forwards it.
+    features->held = {FeatureWindow::About};
     window = std::make_unique<TFormTovraDesktop>(
         MainWindowServices{*platform, state, errors, *features, settingsFile, executablePath,
-                           [this] { ++passwordPrompts; }});
-    startMainWindow(*window, errors);
+                           [this](QWidget& owner) { return passwordPrompt(owner); }});
+    running = startMainWindow(*window, errors);
     return *window;
 }
 

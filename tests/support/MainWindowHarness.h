@@ -13,6 +13,7 @@
 // modal windows with ModalDriver (ModalDialogs.h).
 
 #include "app/FeatureWindowFactory.h"
+#include "app/ShellWindowServices.h"
 #include "app/Unit_TovraDesktop.h"
 #include "app/core/ErrorRoute.h"
 #include "app/core/ProgramState.h"
@@ -23,6 +24,7 @@
 #include "tests/support/TempDir.h"
 #include "toolkit/QtHostDesktop.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -39,6 +41,11 @@ public:
     TFormTovraDesktop& start();
     /// What the feature windows work with, as main() gives it to them.
     [[nodiscard]] FeatureWindowServices featureServices();
+    /// What the prompt, the protection and the About windows work with.
+    [[nodiscard]] ShellWindowServices shellServices();
+    /// The main window's hook runs the program's own password prompt instead
+    /// of counting.
+    void usePasswordPrompt();
 
     TempDir temp;
     /// Points XDG_CONFIG_HOME into temp, so that the Run value's autostart
@@ -56,8 +63,13 @@ public:
     std::string executablePath;
     std::unique_ptr<FeatureWindowFactory> featureWindows;
     std::unique_ptr<RecordingFeatureWindows> features;
+    /// The main window's password hook. By default it counts and lets the
+    /// user in.
+    std::function<bool(QWidget& owner)> passwordPrompt;
     int passwordPrompts = 0;
     std::unique_ptr<TFormTovraDesktop> window;
+    /// What start() got from startMainWindow: false when the prompt ended the program.
+    bool running = false;
 };
 
 } // namespace tovra::test

@@ -13,9 +13,9 @@
 #include <string_view>
 #include <vector>
 
-namespace tovra::desktop::test {
+namespace tovra::test {
 
-using Change = tovra::test::WatchedRegistry::Change;
+using Change = WatchedRegistry::Change;
 
 /// Changes in the order of the first list, then of the second.
 inline std::vector<Change> operator+(std::vector<Change> first, const std::vector<Change>& second) {
@@ -54,9 +54,9 @@ public:
         return found ? std::optional(value) : std::nullopt;
     }
 
-    tovra::test::TempDir dir;
+    TempDir dir;
     platform::emulated::EmulatedRegistry store{dir.path()};
-    tovra::test::WatchedRegistry registry{store};
+    WatchedRegistry registry{store};
 
 private:
     platform::HKey openKey(platform::HKey root, std::string_view key) {
@@ -66,4 +66,4 @@ private:
     }
 };
 
-} // namespace tovra::desktop::test
+} // namespace tovra::test

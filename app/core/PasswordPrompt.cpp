@@ -1,0 +1,28 @@
+#include "app/core/PasswordPrompt.h"
+
+#include "app/core/PasswordHash.h"
+#include "settings/RegistryAccess.h"
+#include "settings/SettingsIndex.h"
+
+namespace tovra::shell {
+
+namespace reg = settings::reg;
+
+std::string storedPassword(platform::Registry& registry) {
+    settings::RegistryAccess access(registry);
+    access.setRootKey(reg::kPasswordRoot);
+    if (!access.openKey(std::string(reg::kPasswordKey), true)) {
+        return {};
+    }
+    return access.readString(std::string(reg::kPasswordValue));
+}
+
+PromptAnswer PasswordPrompt::check(platform::Registry& registry, const std::string& typed) {
+    if (passwordMatches(storedPassword(registry), typed)) {
+        return PromptAnswer::Open;
+    }
+    ++wrongCodeCount_;
+    return wrongCodeCount_ >= kMaxWrongCodes ? PromptAnswer::Leave : PromptAnswer::TryAgain;
+}
+
+} // namespace tovra::shell
