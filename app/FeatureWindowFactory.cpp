@@ -3,6 +3,7 @@
 #include "desktop/Unit_StartMenu.h"
 #include "desktop/Unit_screen.h"
 #include "desktop/Unit_tubiao.h"
+#include "library/Unit_PicManger.h"
 #include "wallpaper/Unit_DesktpoPic.h"
 
 #include <utility>
@@ -33,6 +34,10 @@ FeatureWindowFactory::FeatureWindowFactory(FeatureWindowServices services)
     };
     creators_[FeatureWindow::ScreenSaver] = [desktopServices](QWidget& owner) -> QDialog* {
         return new desktop::TFormscreen(&owner, desktopServices());
+    };
+    creators_[FeatureWindow::Library] = [this](QWidget& owner) -> QDialog* {
+        return new library::TFormPicManger(
+            &owner, {services_.platform, services_.errors, services_.settingsFile, libraryPeers_});
     };
 }
 

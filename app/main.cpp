@@ -62,6 +62,10 @@ int main(int argc, char** argv) {
     QObject::connect(&mainWindow, &tovra::TFormTovraDesktop::closed, &app, &QCoreApplication::quit);
     tovra::startMainWindow(mainWindow, errors);
     // The splash, the picture preview and the wallpaper list join here as
-    // their features arrive.
+    // their features arrive. Once the preview and the list exist, the library
+    // window reaches them through features.setLibraryPeers({...}): showing a
+    // picture (ShowPicture), whether the preview is showing, showing it at a
+    // point, closing it, and adding a path to the list (UpdatePicNameList's
+    // add, which skips a path already listed, and lvpicture).
     return tovra::TovraApplication::exec();
 }
