@@ -66,7 +66,7 @@ TFormPicManger::TFormPicManger(QWidget* owner, LibraryServices services)
     createCategoryPage();
     createLinksPage();
     IDNewStr = new toolkit::SkinInputDialog(this);
-    OPDPicfile = new QFileDialog(this);
+    OPDPicfile = new QFileDialog(this, QStringLiteral("添加图片"));
     OPDPicfile->setFileMode(QFileDialog::ExistingFiles);
     OPDPicfile->setNameFilters(
         {QStringLiteral("图片文件 (*.bmp *.jpg *.jpeg *.gif)"), QStringLiteral("BMP (*.bmp)"),
