@@ -156,8 +156,10 @@ private Q_SLOTS:
         library.clickCategory(0);
         const auto choose = [&] {
             library.driver.onNext<QFileDialog>([&](QFileDialog& dialog) {
+                // What a user types into the file name field.
                 dialog.setDirectory(QString::fromStdString(pictures.path().string()));
-                dialog.selectFile(QStringLiteral("\"a.jpg\" \"b.bmp\""));
+                dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                    ->setText(QStringLiteral("\"a.jpg\" \"b.bmp\""));
                 QMetaObject::invokeMethod(&dialog, "accept");
             });
             QTest::mouseClick(library.window->SBAddPic, Qt::LeftButton);
