@@ -12,6 +12,7 @@
 #include "toolkit/SkinInputDialog.h"
 #include "toolkit/SkinLinkLabel.h"
 #include "toolkit/SkinPageControl.h"
+#include "toolkit/SkinPictureButton.h"
 
 #include <memory>
 #include <string>
@@ -82,6 +83,25 @@ class PicMangerGuiTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void mainWindowButton7OpensANewLibraryEachTime() {
+        test::MainWindowHarness harness;
+        TFormTovraDesktop& mainWindow = harness.start();
+        mainWindow.show();
+        std::vector<TFormPicManger*> opened;
+        for (int i = 0; i < 2; ++i) {
+            test::ModalDriver driver;
+            driver.onNext<TFormPicManger>([&](TFormPicManger& library) {
+                opened.push_back(&library);
+                QCOMPARE(library.parentWidget(), &mainWindow);
+                QTest::mouseClick(library.SBCloseForm, Qt::LeftButton);
+            });
+            QTest::mouseClick(mainWindow.bsSkinXFormButton7, Qt::LeftButton);
+            QVERIFY(driver.ran());
+            QVERIFY(!driver.leftOpen());
+        }
+        QVERIFY(opened[0] != opened[1]);
+    }
+
     void firstOpeningOnAMissingFileShowsTheSixCategories() {
         LibraryWindowFixture library;
         QStringList six;
