@@ -37,7 +37,8 @@ FeatureWindowFactory::FeatureWindowFactory(FeatureWindowServices services)
     };
     creators_[FeatureWindow::Library] = [this](QWidget& owner) -> QDialog* {
         return new library::TFormPicManger(
-            &owner, {services_.platform, services_.errors, services_.settingsFile, libraryPeers_});
+            &owner, {services_.platform, services_.errors, services_.settingsFile,
+                     owner.windowTitle().toStdString(), libraryPeers_});
     };
 }
 

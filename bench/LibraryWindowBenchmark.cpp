@@ -6,6 +6,7 @@
 #include "bench/LibraryFile.h"
 #include "library/Unit_PicManger.h"
 #include "platform/emulated/EmulatedProfileFiles.h"
+#include "settings/SettingsIndex.h"
 #include "tests/support/MainWindowHarness.h"
 
 #include <benchmark/benchmark.h>
@@ -22,6 +23,8 @@ using tovra::bench::kPicturesEach;
 using tovra::library::LibraryServices;
 using tovra::library::TFormPicManger;
 
+const std::string kPrefix(tovra::settings::kSectionPrefix);
+
 /// The program's platform with a profile-file backend that has read nothing yet.
 struct ColdPlatform {
     explicit ColdPlatform(tovra::platform::Platform& warm)
@@ -37,8 +40,8 @@ void BM_LibraryWindowOpen(benchmark::State& state) {
     tovra::test::MainWindowHarness harness;
     for (auto _ : state) {
         ColdPlatform cold(*harness.platform);
-        TFormPicManger window(nullptr,
-                              LibraryServices{cold.platform, harness.errors, file.path(), {}});
+        TFormPicManger window(
+            nullptr, LibraryServices{cold.platform, harness.errors, file.path(), kPrefix, {}});
         window.show();
         QApplication::processEvents();
         if (window.TVPictype->topLevelItemCount() != kCategories) {
@@ -54,8 +57,8 @@ BENCHMARK(BM_LibraryWindowOpen)->Unit(benchmark::kMillisecond);
 void BM_LibraryWindowClickLargestCategory(benchmark::State& state) {
     const tovra::bench::LibraryFile file;
     tovra::test::MainWindowHarness harness;
-    TFormPicManger window(nullptr,
-                          LibraryServices{*harness.platform, harness.errors, file.path(), {}});
+    TFormPicManger window(
+        nullptr, LibraryServices{*harness.platform, harness.errors, file.path(), kPrefix, {}});
     window.show();
     QApplication::processEvents();
     QTreeWidgetItem* largest = window.TVPictype->topLevelItem(kCategories - 1);

@@ -1,17 +1,15 @@
 #include "library/Unit_PicManger.h"
 
 #include "library/core/WallpaperLinks.h"
-#include "settings/SettingsIndex.h"
 #include "toolkit/FlatPopupMenu.h"
 #include "toolkit/FlatSpeedButton.h"
 #include "toolkit/SkinInputDialog.h"
 #include "toolkit/SkinLinkLabel.h"
+#include "toolkit/SkinOpenDialog.h"
 #include "toolkit/SkinPageControl.h"
 #include "toolkit/SvgPicture.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -66,11 +64,10 @@ TFormPicManger::TFormPicManger(QWidget* owner, LibraryServices services)
     createCategoryPage();
     createLinksPage();
     IDNewStr = new toolkit::SkinInputDialog(this);
-    OPDPicfile = new QFileDialog(this, QStringLiteral("添加图片"));
-    OPDPicfile->setFileMode(QFileDialog::ExistingFiles);
-    OPDPicfile->setNameFilters(
-        {QStringLiteral("图片文件 (*.bmp *.jpg *.jpeg *.gif)"), QStringLiteral("BMP (*.bmp)"),
-         QStringLiteral("JPEG (*.jpg *.jpeg)"), QStringLiteral("GIF (*.gif)")});
+    OPDPicfile = new toolkit::SkinOpenDialog(
+        this, QStringLiteral("添加图片"),
+        QStringLiteral(
+            "图片文件 (*.bmp *.jpg *.jpeg *.gif);;BMP (*.bmp);;JPEG (*.jpg *.jpeg);;GIF (*.gif)"));
     connectHandlers();
     bsSkinPageControl1->setCurrentIndex(0);
     guard([this] { FormCreate(); });
@@ -203,7 +200,7 @@ void TFormPicManger::done(int result) {
 
 void TFormPicManger::FormCreate() {
     ini_ = std::make_unique<settings::IniFile>(services_.platform.profiles, services_.settingsFile);
-    store_ = std::make_unique<LibraryStore>(*ini_, settings::kSectionPrefix);
+    store_ = std::make_unique<LibraryStore>(*ini_, services_.sectionPrefix);
 }
 
 void TFormPicManger::FormShow() {
@@ -324,11 +321,8 @@ void TFormPicManger::SBtujianClick() {
 
 std::vector<std::string> TFormPicManger::chosenPictureFiles() {
     std::vector<std::string> files;
-    if (OPDPicfile->exec() != QDialog::Accepted) {
-        return files;
-    }
-    for (const QString& file : OPDPicfile->selectedFiles()) {
-        files.push_back(QDir::toNativeSeparators(file).toStdString());
+    for (const QString& file : OPDPicfile->chooseFiles()) {
+        files.push_back(file.toStdString());
     }
     return files;
 }

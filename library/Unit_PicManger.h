@@ -29,7 +29,6 @@
 #include <QIcon>
 
 class QAction;
-class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -42,6 +41,7 @@ class FlatPopupMenu;
 class FlatSpeedButton;
 class SkinInputDialog;
 class SkinLinkLabel;
+class SkinOpenDialog;
 class SkinPageControl;
 } // namespace tovra::toolkit
 
@@ -53,6 +53,8 @@ struct LibraryServices {
     ErrorRoute& errors;
     /// The settings file (SettingsIni).
     std::string settingsFile;
+    /// The main window's caption, which marks the program's own sections.
+    std::string sectionPrefix;
     LibraryPeers peers;
 };
 
@@ -103,7 +105,7 @@ public:
     QAction* addpiclist = nullptr;
     QAction* delpic = nullptr;
     toolkit::SkinInputDialog* IDNewStr = nullptr;
-    QFileDialog* OPDPicfile = nullptr;
+    toolkit::SkinOpenDialog* OPDPicfile = nullptr;
     std::vector<toolkit::SkinLinkLabel*> linkLabels; // bsSkinLinkLabel1 to 13, in page order
     QLabel* lbl1 = nullptr;
     /// The five images of the tree and the picture list, by LibraryImage.

@@ -4,6 +4,7 @@
 #include "library/Unit_PicManger.h"
 #include "library/core/LibraryRules.h"
 #include "library/core/WallpaperLinks.h"
+#include "settings/SettingsIndex.h"
 #include "tests/support/LibraryPeerDoubles.h"
 #include "tests/support/MainWindowHarness.h"
 #include "tests/support/ModalDialogs.h"
@@ -29,13 +30,13 @@ namespace tovra::library {
 
 class LibraryWindowFixture {
 public:
-    explicit LibraryWindowFixture(const std::string& settings = {}) {
-        if (!settings.empty()) {
-            test::writeBytes(harness.settingsFile, settings);
+    explicit LibraryWindowFixture(const std::string& fileText = {}) {
+        if (!fileText.empty()) {
+            test::writeBytes(harness.settingsFile, fileText);
         }
         window = std::make_unique<TFormPicManger>(
             nullptr, LibraryServices{*harness.platform, harness.errors, harness.settingsFile,
-                                     peers.peers()});
+                                     std::string(settings::kSectionPrefix), peers.peers()});
         window->show();
     }
 
