@@ -3,13 +3,11 @@
 // The settings file of a user with 50 categories of 1,000 pictures each,
 // beside the program's own sections, for the library's benchmarks.
 
-#include "platform/emulated/ProfileFileCache.h"
+#include "bench/SettingsFiles.h"
 #include "tests/support/TempDir.h"
 
-#include <chrono>
 #include <filesystem>
 #include <string>
-#include <thread>
 
 namespace tovra::bench {
 
@@ -39,10 +37,7 @@ public:
         pristine_ = folder_.file("pristine.ini");
         tovra::test::writeBytes(pristine_, text);
         restore();
-        // Older than the settle time of the parsed copies: a file that was
-        // there before the program started.
-        std::this_thread::sleep_for(tovra::platform::emulated::ProfileFileCache::kSettleTime +
-                                    std::chrono::milliseconds(100));
+        letSettle();
     }
 
     [[nodiscard]] std::string path() const { return folder_.file("TovraDesktop.ini"); }

@@ -1,6 +1,7 @@
 #include "library/Unit_PicManger.h"
 
 #include "library/core/WallpaperLinks.h"
+#include "platform/TextCase.h"
 #include "toolkit/FlatPopupMenu.h"
 #include "toolkit/FlatSpeedButton.h"
 #include "toolkit/SkinInputDialog.h"
@@ -242,6 +243,20 @@ QTreeWidgetItem* TFormPicManger::selectedCategoryNode() const {
     return selected.isEmpty() ? nullptr : selected.front();
 }
 
+QTreeWidgetItem* TFormPicManger::categoryNode(const QString& name,
+                                              const QTreeWidgetItem* other) const {
+    // Section names are compared as the settings file compares them.
+    const std::string wanted = name.trimmed().toStdString();
+    for (int i = 0; i < TVPictype->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* node = TVPictype->topLevelItem(i);
+        if (node != other &&
+            platform::equalsIgnoringCase(node->text(0).trimmed().toStdString(), wanted)) {
+            return node;
+        }
+    }
+    return nullptr;
+}
+
 std::optional<std::string> TFormPicManger::selectedCategory() const {
     const QTreeWidgetItem* node = selectedCategoryNode();
     if (node == nullptr || !store_) {
@@ -271,8 +286,9 @@ void TFormPicManger::SBAddTypeClick() {
     if (name.isEmpty() || !store_) {
         return;
     }
-    // Created first: a name the file cannot hold gets no node either.
-    if (store_->createCategory(name.toStdString())) {
+    // Created first: a name the file cannot hold gets no node either, and a
+    // category already there keeps its one node.
+    if (store_->createCategory(name.toStdString()) && categoryNode(name, nullptr) == nullptr) {
         appendCategoryNode(name.toStdString());
     }
 }
@@ -287,9 +303,13 @@ void TFormPicManger::SBEditTypeClick() {
     if (name.isEmpty()) {
         return;
     }
-    if (store_->renameCategory(node->text(0).toStdString(), name.toStdString())) {
-        node->setText(0, name);
+    if (!store_->renameCategory(node->text(0).toStdString(), name.toStdString())) {
+        return;
     }
+    // Renamed into another category: the two are one section now, shown by one node.
+    delete categoryNode(name, node);
+    node->setText(0, name);
+    TVPictypeClick();
 }
 
 void TFormPicManger::SBDelTypeClick() {

@@ -129,6 +129,9 @@ private:
     void appendCategoryNode(const std::string& name);
     void fillCategoryTree(const std::vector<std::string>& names);
     [[nodiscard]] QTreeWidgetItem* selectedCategoryNode() const;
+    /// The node named name (letter case and outer blanks ignored) other than other.
+    [[nodiscard]] QTreeWidgetItem* categoryNode(const QString& name,
+                                                const QTreeWidgetItem* other) const;
     [[nodiscard]] std::optional<std::string> selectedCategory() const;
     /// The selected picture's key, while the list still shows the section.
     [[nodiscard]] std::optional<std::string> selectedPicture();

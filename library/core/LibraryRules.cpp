@@ -21,14 +21,4 @@ bool isCategoryName(std::string_view name, std::string_view sectionPrefix) {
            name.find(']') == std::string_view::npos && isCategorySection(name, sectionPrefix);
 }
 
-bool isStorablePicturePath(std::string_view path) {
-    constexpr std::string_view kAnySection = "x";
-    if (!platform::isStorableEntry(kAnySection, path, {}) ||
-        path.find('=') != std::string_view::npos) {
-        return false;
-    }
-    const char first = path[path.find_first_not_of(" \t\v\f\x1a")];
-    return first != '[' && first != ';';
-}
-
 } // namespace tovra::library

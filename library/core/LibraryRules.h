@@ -24,9 +24,4 @@ inline constexpr std::array<std::string_view, 6> kRecommendedCategories = {
 /// category afterwards (no section prefix in it).
 [[nodiscard]] bool isCategoryName(std::string_view name, std::string_view sectionPrefix);
 
-/// Whether a picture path can be a key and read back as itself: not blank, no
-/// line break, no "=" (the key would end there), and not starting with "[" or
-/// ";" (the line would read as a section header or a comment).
-[[nodiscard]] bool isStorablePicturePath(std::string_view path);
-
 } // namespace tovra::library

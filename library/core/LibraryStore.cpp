@@ -2,11 +2,12 @@
 
 #include "library/core/LibraryRules.h"
 #include "platform/TextCase.h"
+#include "settings/SectionKeys.h"
 #include "settings/SettingsIndex.h"
+#include "wallpaper/core/PicNameList.h"
 
 #include <algorithm>
 #include <iterator>
-#include <unordered_set>
 
 namespace tovra::library {
 
@@ -85,7 +86,7 @@ bool LibraryStore::renameCategory(const std::string& oldName, const std::string&
     if (keys.empty()) {
         createCategory(newName);
     } else {
-        appendMissingKeys(newName, keys);
+        settings::appendMissingKeys(ini_, newName, keys);
     }
     if (!sameSection) {
         ini_.eraseSection(oldName);
@@ -107,8 +108,8 @@ std::size_t LibraryStore::addPictures(const std::string& category,
                                       const std::vector<std::string>& paths) {
     std::vector<std::string> storable;
     std::copy_if(paths.begin(), paths.end(), std::back_inserter(storable),
-                 [](const std::string& path) { return isStorablePicturePath(path); });
-    return appendMissingKeys(category, storable);
+                 wallpaper::isListablePath);
+    return settings::appendMissingKeys(ini_, category, storable).size();
 }
 
 void LibraryStore::removePicture(const std::string& category, const std::string& path) {
@@ -119,28 +120,6 @@ bool LibraryStore::holdsSection(std::string_view name) const {
     const std::vector<std::string> sections = ini_.readSections();
     return std::any_of(sections.begin(), sections.end(),
                        [name](const std::string& section) { return sameName(section, name); });
-}
-
-std::size_t LibraryStore::appendMissingKeys(const std::string& section,
-                                            const std::vector<std::string>& keys) {
-    std::unordered_set<std::string> held;
-    for (const std::string& key : ini_.readSection(section)) {
-        held.insert(platform::foldedCopy(trimmed(key)));
-    }
-    std::vector<std::string> missing;
-    for (const std::string& key : keys) {
-        if (held.insert(platform::foldedCopy(trimmed(key))).second) {
-            missing.push_back(key);
-        }
-    }
-    appendKeys(section, missing);
-    return missing.size();
-}
-
-void LibraryStore::appendKeys(const std::string& section, const std::vector<std::string>& keys) {
-    for (const std::string& key : keys) {
-        ini_.writeString(section, key, {});
-    }
 }
 
 } // namespace tovra::library

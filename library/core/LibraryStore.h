@@ -6,8 +6,10 @@
 // every call goes to the file. The library records where pictures are and
 // never touches a picture file.
 //
-// Writes that the file refuses throw settings::IniFileError; an operation that
-// writes several keys stops there, and what it wrote before stays.
+// Writes that the file refuses throw settings::IniFileError. Pictures go into
+// a section with one write of the whole section: all of them or none. That
+// write keeps the section's comments and blank lines but, as the system's
+// section write does, not a hand-written line without "=" in that section.
 
 #include "settings/IniFile.h"
 
@@ -52,8 +54,8 @@ public:
     void createRecommendedCategories();
 
     /// Appends the paths that the category does not hold yet, in the order
-    /// given, as one write. Paths that cannot be stored
-    /// (isStorablePicturePath) and repeats (letter case ignored) are skipped.
+    /// given, as one write. Paths that a line cannot hold (the wallpaper
+    /// list's rule) and repeats (letter case ignored) are skipped.
     /// Returns how many were added.
     std::size_t addPictures(const std::string& category, const std::vector<std::string>& paths);
     /// Removes one picture; the section stays, even when it was the last.
@@ -61,11 +63,6 @@ public:
 
 private:
     [[nodiscard]] bool holdsSection(std::string_view name) const;
-    /// Appends to section, with empty values, the keys it does not hold yet
-    /// (letter case ignored); returns how many.
-    std::size_t appendMissingKeys(const std::string& section, const std::vector<std::string>& keys);
-    /// Appends keys with empty values to section, which holds none of them.
-    void appendKeys(const std::string& section, const std::vector<std::string>& keys);
 
     settings::IniFile& ini_;
     std::string sectionPrefix_;

@@ -36,25 +36,6 @@ INSTANTIATE_TEST_SUITE_P(Table, CategoryNames,
                                            NameCase{"a\nb", true, false},
                                            NameCase{"a\rb", true, false}));
 
-struct PathCase {
-    std::string_view path;
-    bool storable;
-};
-
-class PicturePaths : public ::testing::TestWithParam<PathCase> {};
-
-TEST_P(PicturePaths, Storable) {
-    EXPECT_EQ(isStorablePicturePath(GetParam().path), GetParam().storable) << GetParam().path;
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, PicturePaths,
-                         ::testing::Values(PathCase{"D:\\Pictures\\lake.jpg", true},
-                                           PathCase{"/home/u/湖.jpg", true},
-                                           PathCase{"D:\\a=b.jpg", false}, PathCase{"", false},
-                                           PathCase{"  ", false}, PathCase{"D:\\a\nb.jpg", false},
-                                           PathCase{"[x].jpg", false}, PathCase{" ;x.jpg", false},
-                                           PathCase{"D:\\[x];y.jpg", true}));
-
 struct ItemCase {
     std::string_view path;
     std::string_view caption;

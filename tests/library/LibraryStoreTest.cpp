@@ -164,11 +164,11 @@ const StoreCase kCases[] = {
      "[动物]\r\n",
      {"风景", "动物"}},
     {"HandEditedFileKeepsEveryOtherLine",
-     "; my pictures\r\n[风景]\r\nD:\\P\\lake.jpg=\r\nno equals sign\r\n"
-     "[TovraDesktop SecondNum]\r\ntime=1\r\n[风景]\r\nD:\\P\\twice.jpg=\r\n",
+     "; my pictures\r\n[风景]\r\nD:\\P\\lake.jpg=\r\n; lakes\r\n"
+     "[TovraDesktop SecondNum]\r\ntime=1\r\nno equals sign\r\n[风景]\r\nD:\\P\\twice.jpg=\r\n",
      [](LibraryStore& s) { s.addPictures("风景", {"D:\\P\\new.jpg"}); },
-     "; my pictures\r\n[风景]\r\nD:\\P\\lake.jpg=\r\nno equals sign\r\nD:\\P\\new.jpg=\r\n"
-     "[TovraDesktop SecondNum]\r\ntime=1\r\n[风景]\r\nD:\\P\\twice.jpg=\r\n",
+     "; my pictures\r\n[风景]\r\nD:\\P\\lake.jpg=\r\nD:\\P\\new.jpg=\r\n; lakes\r\n"
+     "[TovraDesktop SecondNum]\r\ntime=1\r\nno equals sign\r\n[风景]\r\nD:\\P\\twice.jpg=\r\n",
      {"风景", "风景"}},
 };
 

@@ -155,6 +155,20 @@ private Q_SLOTS:
         QCOMPARE(library.file(), std::string("[山水]\r\nD:\\a.jpg=\r\n"));
     }
 
+    void anExistingCategoryNameKeepsOneNode() {
+        LibraryWindowFixture library("[风景]\r\nD:\\a.jpg=\r\n[山水]\r\nD:\\b.jpg=\r\n");
+        library.answerInput(QStringLiteral("风景"), true);
+        QTest::mouseClick(library.window->SBAddType, Qt::LeftButton);
+        QCOMPARE(library.nodes(), (QStringList{QStringLiteral("风景"), QStringLiteral("山水")}));
+
+        library.clickCategory(1);
+        library.answerInput(QStringLiteral("风景"), true);
+        QTest::mouseClick(library.window->SBEditType, Qt::LeftButton);
+        QCOMPARE(library.nodes(), QStringList{QStringLiteral("风景")});
+        QCOMPARE(library.items(), (QStringList{QStringLiteral("a.jpg"), QStringLiteral("b.jpg")}));
+        QCOMPARE(library.file(), std::string("[风景]\r\nD:\\a.jpg=\r\nD:\\b.jpg=\r\n"));
+    }
+
     void pictureIconsFollowTheExtension() {
         LibraryWindowFixture library("[风景]\r\nD:\\P\\a.jpeg=\r\nD:\\P\\b.ico=\r\n");
         library.clickCategory(0);
