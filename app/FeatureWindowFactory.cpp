@@ -6,6 +6,7 @@
 #include "desktop/Unit_screen.h"
 #include "desktop/Unit_tubiao.h"
 #include "painting/Unit_huihua.h"
+#include "library/Unit_PicManger.h"
 #include "wallpaper/Unit_DesktpoPic.h"
 
 #include <utility>
@@ -46,6 +47,11 @@ FeatureWindowFactory::FeatureWindowFactory(FeatureWindowServices services)
     };
     creators_[FeatureWindow::About] = [this](QWidget& owner) -> QDialog* {
         return new TFormabort(&owner, {services_.platform, services_.errors});
+    };
+    creators_[FeatureWindow::Library] = [this](QWidget& owner) -> QDialog* {
+        return new library::TFormPicManger(
+            &owner, {services_.platform, services_.errors, services_.settingsFile,
+                     owner.windowTitle().toStdString(), libraryPeers_});
     };
 }
 

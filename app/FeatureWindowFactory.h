@@ -7,11 +7,13 @@
 #include "app/FeatureWindows.h"
 #include "app/core/ErrorRoute.h"
 #include "app/core/ProgramState.h"
+#include "library/LibraryPeers.h"
 #include "platform/Platform.h"
 
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 
 class QDialog;
 
@@ -33,12 +35,18 @@ public:
     [[nodiscard]] bool has(FeatureWindow feature) const override;
     void run(FeatureWindow feature, QWidget& owner) override;
 
+    /// What the library window asks of the picture preview and the wallpaper
+    /// list, given once those windows exist; until then the library's preview
+    /// and "增加壁纸" do nothing.
+    void setLibraryPeers(library::LibraryPeers peers) { libraryPeers_ = std::move(peers); }
+
 private:
     /// Creates a feature's window for one opening, owned by owner.
     using Creator = std::function<QDialog*(QWidget& owner)>;
 
     FeatureWindowServices services_;
     std::map<FeatureWindow, Creator> creators_;
+    library::LibraryPeers libraryPeers_;
 };
 
 } // namespace tovra

@@ -73,6 +73,10 @@ int main(int argc, char** argv) {
         return 0; // the password was not given
     }
     // The picture preview and the wallpaper list join here as their features
-    // arrive.
+    // arrive. Once the preview and the list exist, the library window reaches
+    // them through features.setLibraryPeers({...}): showing a picture
+    // (ShowPicture), whether the preview is showing, showing it at a point,
+    // closing it, and adding a path to the list (UpdatePicNameList's add,
+    // which skips a path already listed, and lvpicture).
     return tovra::TovraApplication::exec();
 }

@@ -17,4 +17,15 @@ void SkinOpenDialog::chooseInto(QLineEdit& edit) {
     }
 }
 
+QStringList SkinOpenDialog::chooseFiles() {
+    setFileMode(QFileDialog::ExistingFiles);
+    QStringList files;
+    if (exec() == QDialog::Accepted) {
+        for (const QString& file : selectedFiles()) {
+            files << QDir::toNativeSeparators(file);
+        }
+    }
+    return files;
+}
+
 } // namespace tovra::toolkit

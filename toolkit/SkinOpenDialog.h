@@ -6,6 +6,7 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QStringList>
 
 namespace tovra::toolkit {
 
@@ -19,6 +20,11 @@ public:
     /// Runs the dialog; on OK puts the chosen file's full path (host
     /// notation) into edit, on cancel leaves it as it was.
     void chooseInto(QLineEdit& edit);
+
+    /// Runs the dialog letting several files be chosen at once; their full
+    /// paths (host notation) in the order the dialog gives them, or none on
+    /// cancel.
+    [[nodiscard]] QStringList chooseFiles();
 };
 
 } // namespace tovra::toolkit

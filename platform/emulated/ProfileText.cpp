@@ -2,6 +2,7 @@
 
 #include "platform/TextCase.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -75,6 +76,9 @@ std::string_view ProfileText::Line::rawValue() const {
 }
 
 ProfileText::ProfileText(std::string_view utf8) {
+    // One allocation for the lines of a large file instead of a copy of them
+    // at every doubling: the parse is what opening a large library costs.
+    lines_.reserve(static_cast<std::size_t>(std::count(utf8.begin(), utf8.end(), '\n')) + 1);
     bool styleKnown = false;
     forEachLine(utf8, [this, &styleKnown](std::string_view text, std::string_view lineBreak) {
         const LineBreak kind = lineBreakOf(lineBreak);

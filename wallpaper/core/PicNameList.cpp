@@ -2,10 +2,11 @@
 
 #include "platform/ProfileFiles.h"
 #include "platform/TextCase.h"
+#include "settings/SectionKeys.h"
 #include "settings/SettingsIndex.h"
 
 #include <algorithm>
-#include <unordered_set>
+#include <iterator>
 
 namespace tovra::wallpaper {
 
@@ -45,31 +46,9 @@ bool PicNameList::add(const std::string& path) {
 }
 
 std::vector<std::string> PicNameList::addAll(std::span<const std::string> paths) {
-    const std::vector<std::string> keys = load();
-    std::unordered_set<std::string> listed;
-    for (const std::string& key : keys) {
-        listed.insert(platform::foldedCopy(key));
-    }
-    std::vector<std::string> added;
-    for (const std::string& path : paths) {
-        if (isListablePath(path) && listed.insert(platform::foldedCopy(path)).second) {
-            added.push_back(path);
-        }
-    }
-    if (added.empty()) {
-        return added;
-    }
-    // The lines already there keep their values; a new line's value is empty.
-    std::vector<platform::ProfileEntry> entries;
-    entries.reserve(keys.size() + added.size());
-    for (const std::string& key : keys) {
-        entries.emplace_back(key, settings_.readString(section_, key, ""));
-    }
-    for (const std::string& path : added) {
-        entries.emplace_back(path, "");
-    }
-    settings_.writeSection(section_, entries);
-    return added;
+    std::vector<std::string> listable;
+    std::copy_if(paths.begin(), paths.end(), std::back_inserter(listable), isListablePath);
+    return settings::appendMissingKeys(settings_, section_, listable);
 }
 
 void PicNameList::remove(const std::string& path) {
