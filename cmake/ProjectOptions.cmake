@@ -32,3 +32,12 @@ if(TOVRA_SANITIZE)
     target_compile_options(tovra_options INTERFACE ${_tovra_san})
     target_link_options(tovra_options INTERFACE ${_tovra_san})
 endif()
+
+# Every library is instrumented for the fuzzers' coverage; the fuzz targets
+# themselves link libFuzzer's driver (fuzz/CMakeLists.txt).
+if(TOVRA_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "TOVRA_FUZZ needs Clang")
+    endif()
+    target_compile_options(tovra_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()

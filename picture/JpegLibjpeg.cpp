@@ -40,8 +40,11 @@ void onMessage(j_common_ptr info, int level) {
     if (level >= 0) {
         return; // trace messages
     }
-    // A file that ends early would come out grey from the break on.
-    if (info->err->msg_code == JWRN_JPEG_EOF) {
+    // A file that ends early, or whose coded data stops at a marker before
+    // the picture is complete, would come out grey from the break on; and a
+    // 300-byte file stating a huge picture would keep the decoder busy for
+    // seconds filling it in.
+    if (info->err->msg_code == JWRN_JPEG_EOF || info->err->msg_code == JWRN_HIT_MARKER) {
         jumpBack(info);
     }
     ++info->err->num_warnings;

@@ -12,6 +12,7 @@
 #          Windows backend and run its tests; a virtual X display and the X libraries
 #          that Wine's X11 driver loads (only recommended by Debian's package), for
 #          its window tests; and the zh_CN.UTF-8 locale, which gives Wine code page 936
+#   fuzz   Clang and its runtime libraries (libFuzzer and the sanitizers), for fuzz/
 # Runs apt-get only when something is missing; uses sudo when not root.
 set -euo pipefail
 
@@ -20,6 +21,7 @@ declare -A groups=(
     [ui]="qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev fontconfig fonts-arphic-gbsn00lp libxcb1-dev xdg-utils xscreensaver-data"
     [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth libjpeg-turbo-progs hyperfine time"
     [xvfb]="xvfb xauth imagemagick x11-utils"
+    [fuzz]="clang libclang-rt-14-dev"
     [wine]="g++-mingw-w64-x86-64-posix googletest wine64 wine xvfb xauth locales libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1"
 )
 

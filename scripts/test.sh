@@ -2,7 +2,7 @@
 # Installs what is missing, builds everything and runs every test: the suite,
 # the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer,
 # and the Windows build of the Qt-free libraries, cross-compiled with
-# mingw-w64 and run under Wine.
+# mingw-w64 and run under Wine; then every fuzz target for 30 seconds.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc)
@@ -44,4 +44,6 @@ run_wine_suite() {
 run_suite test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 run_suite asan -DCMAKE_BUILD_TYPE=Debug -DTOVRA_SANITIZE=ON -DTOVRA_BUILD_BENCHMARKS=OFF
 run_wine_suite
+echo "== fuzz targets, 30 s each"
+"$top/scripts/fuzz.sh" 30
 echo "== all tests passed"

@@ -155,6 +155,11 @@ ProfileDocument decodeProfile(std::string_view bytes) {
         }
     }
     document.text = decodeLines(bytes, codecOf(document.encoding), whole);
+    if (document.encoding == ProfileEncoding::Utf16le && bytes.size() % 2 != 0) {
+        // No program wrote this: a line added after the cut last unit would
+        // read shifted by a byte. Like binary data, it is read, never written.
+        document.encoding = ProfileEncoding::Binary;
+    }
     return document;
 }
 

@@ -14,7 +14,8 @@
 //   UTF-8 when it is UTF-8, else as code page 936 with U+FFFD for what that
 //   does not define. Changed and new lines are UTF-8, so they read back exactly.
 // - Binary data (a zero byte, outside UTF-16) reads as the last kind but is
-//   never written: no encoding would keep it.
+//   never written: no encoding would keep it. Nor is a UTF-16LE file with an
+//   odd number of bytes.
 
 #include "platform/emulated/ProfileText.h"
 

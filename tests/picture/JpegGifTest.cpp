@@ -130,6 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BadCase{"Empty", "", PictureFault::Undecodable},
         BadCase{"Truncated", firstHalf(kJpeg), PictureFault::Undecodable},
+        BadCase{"DataEndsAtAMarker", firstHalf(kJpeg) + "\xFF\xD9", PictureFault::Undecodable},
         BadCase{"TruncatedProgressive", firstHalf(test::jpegFile(kPhoto, JpegKind::Progressive)),
                 PictureFault::Undecodable},
         BadCase{"CorruptHeader", corrupted(kJpeg), PictureFault::Undecodable},

@@ -177,6 +177,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedWrite{"EmptyKey", "s", "", "v"},
                       RefusedWrite{"BlankSection", " ", "k", "v"},
                       RefusedWrite{"BinaryFile", "s", "k", "w", "[s]\r\nk=v\r\n\0\x01\x02"s},
+                      RefusedWrite{"Utf16WithAnOddByte", "t", "k", "w",
+                                   "\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0v\0\xB3"s},
                       RefusedWrite{"CharacterCodePage936Lacks", "s", "k", "😀",
                                    "[s]\r\nk=\xD6\xD0\xCE\xC4\r\n"}),
     [](const ::testing::TestParamInfo<RefusedWrite>& tested) {

@@ -8,9 +8,15 @@
 
 #include "platform/emulated/EmulatedProfileFiles.h"
 #include "platform/emulated/EmulatedRegistry.h"
+#include "platform/emulated/ProfileEncoding.h"
+#include "platform/emulated/RegFile.h"
 
 #include <array>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <set>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -26,6 +32,9 @@ struct NumberedStore {
     bool (*holds)(const std::filesystem::path& folder, long number);
     /// A file of the store's format holding lines of filler entries.
     std::string (*filler)(int lines);
+    /// Every number the file holds, read in one go; nothing when the file
+    /// does not parse, or could not be written again.
+    std::optional<std::set<long>> (*entries)(const std::filesystem::path& folder);
 };
 
 inline void PrintTo(const NumberedStore& store, std::ostream* out) {
@@ -52,6 +61,33 @@ inline bool holdsSetting(const std::filesystem::path& folder, long number) {
     platform::emulated::EmulatedProfileFiles profiles;
     return profiles.readString(settingsFile(folder), "numbers", entryName(number), "", 64) ==
            std::to_string(number);
+}
+
+inline std::string fileBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+/// The number an entry's name and text stand for.
+inline std::optional<long> entryNumber(const std::string& name, std::string_view text) {
+    if (name.size() < 2 || name[0] != 'n' || name.substr(1) != text) {
+        return std::nullopt;
+    }
+    return std::stol(name.substr(1));
+}
+
+inline std::optional<std::set<long>> settingEntries(const std::filesystem::path& folder) {
+    const auto document = platform::emulated::decodeProfile(fileBytes(settingsFile(folder)));
+    if (!platform::emulated::encodeProfile(document)) {
+        return std::nullopt;
+    }
+    std::set<long> numbers;
+    for (const std::string& key : document.text.keys("numbers")) {
+        if (const auto number = entryNumber(key, document.text.value("numbers", key).value_or(""))) {
+            numbers.insert(*number);
+        }
+    }
+    return numbers;
 }
 
 inline std::string settingsFiller(int lines) {
@@ -89,6 +125,24 @@ inline bool holdsRegistryValue(const std::filesystem::path& folder, long number)
     return held && value == platform::RegValue::text(std::to_string(number));
 }
 
+inline std::optional<std::set<long>> registryEntries(const std::filesystem::path& folder) {
+    using namespace platform::emulated;
+    RegTree tree;
+    try {
+        tree = parseRegFile(fileBytes(folder / "registry.reg"));
+    } catch (const RegFileError&) {
+        return std::nullopt;
+    }
+    std::set<long> numbers;
+    const RegKeyNode* key = tree.root(RegRoot::CurrentUser).find(splitKeyPath(kRegistryKey));
+    for (const NamedValue& named : key ? key->values() : std::vector<NamedValue>{}) {
+        if (const auto number = entryNumber(named.name, named.value.asText())) {
+            numbers.insert(*number);
+        }
+    }
+    return numbers;
+}
+
 inline std::string registryFiller(int lines) {
     // Keys of a hundred values each, as a registry holds them: a value is
     // looked up among the others of its key.
@@ -108,9 +162,9 @@ inline std::string registryFiller(int lines) {
 inline const std::array<NumberedStore, 2>& numberedStores() {
     static const std::array<NumberedStore, 2> stores{{
         {"Settings", "settings.ini", numbered::writeSetting, numbered::holdsSetting,
-         numbered::settingsFiller},
+         numbered::settingsFiller, numbered::settingEntries},
         {"Registry", "registry.reg", numbered::writeRegistryValue, numbered::holdsRegistryValue,
-         numbered::registryFiller},
+         numbered::registryFiller, numbered::registryEntries},
     }};
     return stores;
 }

@@ -1,18 +1,25 @@
 // The settings file and registry.reg as files on disk: writers killed in the
-// middle of a write, and files that are symbolic links.
+// middle of a write, writers at once, a full disk, and files that are
+// symbolic links.
 
+#include "settings/IniFile.h"
 #include "tests/platform/NumberedStores.h"
 #include "tests/support/TempDir.h"
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <poll.h>
+#include <random>
 #include <sstream>
 #include <sys/inotify.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tovra::test {
@@ -32,18 +39,51 @@ int temporariesIn(const std::filesystem::path& folder, const NumberedStore& stor
     return count;
 }
 
-/// Starts tovra_store_writer with its standard output appended to log.
-pid_t startWriter(const NumberedStore& store, const std::filesystem::path& folder, long first,
-                  const std::filesystem::path& log) {
+/// Starts tovra_store_writer on the stores (names joined by commas) with its
+/// standard output appended to log; it writes count numbers, or until killed
+/// when count is empty.
+pid_t startWriter(const std::string& stores, const std::filesystem::path& folder, long first,
+                  const std::filesystem::path& log, const std::string& count = {}) {
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::dup2(::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600), STDOUT_FILENO);
         const std::string number = std::to_string(first);
-        ::execl(TOVRA_STORE_WRITER, TOVRA_STORE_WRITER, store.name, folder.c_str(), number.c_str(),
+        ::execl(TOVRA_STORE_WRITER, TOVRA_STORE_WRITER, stores.c_str(), folder.c_str(),
+                number.c_str(), count.empty() ? nullptr : count.c_str(),
                 static_cast<char*>(nullptr));
         ::_exit(127);
     }
     return pid;
+}
+
+pid_t startWriter(const NumberedStore& store, const std::filesystem::path& folder, long first,
+                  const std::filesystem::path& log) {
+    return startWriter(store.name, folder, first, log);
+}
+
+std::set<long> loggedNumbers(const std::filesystem::path& log) {
+    std::istringstream lines(readBytes(log));
+    std::set<long> numbers;
+    for (long number = 0; lines >> number;) {
+        numbers.insert(number);
+    }
+    return numbers;
+}
+
+/// Whether the store's file parses and holds every number.
+::testing::AssertionResult holdsAll(const NumberedStore& store,
+                                    const std::filesystem::path& folder,
+                                    const std::set<long>& numbers) {
+    const auto held = store.entries(folder);
+    if (!held) {
+        return ::testing::AssertionFailure() << store.fileName << " no longer parses";
+    }
+    for (const long number : numbers) {
+        if (!held->contains(number)) {
+            return ::testing::AssertionFailure() << "write " << number << " was lost";
+        }
+    }
+    return ::testing::AssertionSuccess();
 }
 
 /// Reads the events that inotify holds; the number of files created whose
@@ -107,6 +147,121 @@ TEST_P(StoreFiles, KilledWritersLeaveNoTemporaryAndLoseNoReturnedWrite) {
     EXPECT_GT(checked, 0);
     std::cout << "after one ordinary write: " << temporariesIn(folder, store)
               << " temporary files; " << checked << " returned writes checked\n";
+}
+
+TEST_P(StoreFiles, KillsAtRandomMomentsOfAThousandWritesLeaveTheFileWholeAndLoseNothing) {
+    constexpr std::size_t kWrites = 1000;
+    const NumberedStore& store = GetParam();
+    TempDir dir;
+    const auto folder = dir.path() / "store";
+    std::filesystem::create_directory(folder);
+    writeBytes(folder / store.fileName, store.filler(200));
+    const int inotify = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    ::inotify_add_watch(inotify, folder.c_str(), IN_CREATE);
+    const unsigned seed = std::random_device{}();
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> writesBeforeKill(1, 12);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 3000);
+    std::set<long> returned;
+    int kills = 0;
+    for (; returned.size() < kWrites; ++kills) {
+        const auto log = dir.path() / ("returned-" + std::to_string(kills));
+        const pid_t writer = startWriter(store, folder, kills * 100'000L, log);
+        const bool caught =
+            awaitCreations(inotify, temporaryPrefix(store), writesBeforeKill(random));
+        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+        takeCreations(inotify, {});
+        ASSERT_TRUE(caught) << "the writer stopped by itself (seed " << seed << ")";
+        returned.merge(loggedNumbers(log));
+        ASSERT_TRUE(holdsAll(store, folder, returned)) << "after kill " << kills << ", seed " << seed;
+    }
+    ::close(inotify);
+    std::cout << kills << " kills during " << returned.size() << " returned writes to "
+              << store.fileName << " (seed " << seed << "): the file parsed after every kill and "
+              << "held every returned write\n";
+}
+
+TEST(StoreFilesAtOnce, FourWritersOfBothFilesLoseNoneOfTheirWrites) {
+    constexpr long kEach = 1000;
+    constexpr int kWriters = 4;
+    TempDir dir;
+    const auto folder = dir.path() / "store";
+    std::filesystem::create_directory(folder);
+    std::vector<pid_t> writers;
+    for (int i = 0; i < kWriters; ++i) {
+        writers.push_back(startWriter("Settings,Registry", folder, i * kEach,
+                                      dir.path() / "returned", std::to_string(kEach)));
+    }
+    for (const pid_t writer : writers) {
+        int status = 0;
+        ::waitpid(writer, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a writer failed";
+    }
+    std::set<long> all;
+    for (long number = 0; number < kWriters * kEach; ++number) {
+        all.insert(number);
+    }
+    for (const NumberedStore& store : numberedStores()) {
+        EXPECT_TRUE(holdsAll(store, folder, all)) << store.fileName;
+        EXPECT_EQ(store.entries(folder).value_or(std::set<long>{}).size(), all.size());
+    }
+}
+
+/// Runs body in a child process whose files may grow to at most limit bytes
+/// (a full disk as a writer meets it); true when the child returned 0.
+template <typename Body>
+bool withFileSizeLimit(rlim_t limit, Body body) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN); // a write beyond the limit fails with EFBIG instead
+        const rlimit small{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_P(StoreFiles, AFullDiskRefusesTheWriteAndKeepsTheFile) {
+    const NumberedStore& store = GetParam();
+    TempDir dir;
+    const auto folder = dir.path() / "store";
+    std::filesystem::create_directory(folder);
+    writeBytes(folder / store.fileName, store.filler(50));
+    ASSERT_TRUE(store.write(folder, 1));
+    const std::string before = readBytes(folder / store.fileName);
+
+    EXPECT_TRUE(withFileSizeLimit(before.size(), [&] {
+        // Refused, the file as it was, and the process goes on.
+        const bool refused = !store.write(folder, 2);
+        return refused && readBytes(folder / store.fileName) == before && store.holds(folder, 1)
+                   ? 0
+                   : 1;
+    }));
+    EXPECT_EQ(readBytes(folder / store.fileName), before);
+    EXPECT_EQ(temporariesIn(folder, store), 0);
+}
+
+TEST(StoreFilesFullDisk, TheSettingsFileReportsWhereItCouldNotWrite) {
+    TempDir dir;
+    const std::string file = dir.file("TovraDesktop.ini");
+    writeBytes(file, "[TovraDesktop]\r\ntime=60\r\n");
+    EXPECT_TRUE(withFileSizeLimit(10, [&] {
+        platform::emulated::EmulatedProfileFiles profiles;
+        settings::IniFile ini(profiles, file);
+        try {
+            ini.writeString("TovraDesktop", "time", "120");
+        } catch (const settings::IniFileError& error) {
+            return std::string(error.what()) == "Unable to write to " + file &&
+                           ini.readString("TovraDesktop", "time", "") == "60"
+                       ? 0
+                       : 1;
+        }
+        return 1;
+    }));
 }
 
 TEST_P(StoreFiles, LinkIsWrittenThroughAndStaysALink) {
