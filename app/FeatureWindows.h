@@ -12,7 +12,8 @@ class QWidget;
 
 namespace tovra {
 
-/// The modal feature windows of the main window's buttons 1 to 7.
+/// The modal feature windows of the main window's buttons 1 to 7, and the
+/// About window that the main window's "?" and the preview's menu open.
 enum class FeatureWindow {
     RotationSettings, // TFormDesktpoPic, "桌面墙纸"
     StartMenu,        // TFormStartMenu, "开始菜单"
@@ -21,6 +22,7 @@ enum class FeatureWindow {
     Painting,         // TFormhuihua, "桌面绘画"
     Protection,       // TFormProtect, "保护设置"
     Library,          // TFormPicManger, "壁纸管理"
+    About,            // the About window (Unit_abort), "关于本程式"
 };
 
 class FeatureWindows {

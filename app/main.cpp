@@ -61,7 +61,12 @@ int main(int argc, char** argv) {
         {platform, state, errors, features, settingsFile, executable, {}});
     QObject::connect(&mainWindow, &tovra::TFormTovraDesktop::closed, &app, &QCoreApplication::quit);
     tovra::startMainWindow(mainWindow, errors);
-    // The splash, the picture preview and the wallpaper list join here as
-    // their features arrive.
+    // From the preview's creation on, failures are discarded without a
+    // message. Other windows reach the two through their public operations:
+    // the preview's ShowPicture, isVisible, showAt and close, and the list's
+    // AddToWallpaperList (the library's additions).
+    const tovra::WallpaperWindows wallpaperWindows =
+        tovra::startWallpaperWindows(mainWindow, {platform, state, errors, settingsFile}, features);
+    // The splash joins here when it arrives.
     return tovra::TovraApplication::exec();
 }

@@ -1,7 +1,8 @@
 #include "tests/support/MainWindowHarness.h"
 
-#include "app/Startup.h"
 #include "platform/emulated/EmulatedPlatform.h"
+#include "wallpaper/Unit_PicView.h"
+#include "wallpaper/Unit_Piclist.h"
 
 #include <QCoreApplication>
 
@@ -34,6 +35,7 @@ TFormTovraDesktop& MainWindowHarness::start() {
         MainWindowServices{*platform, state, errors, *features, settingsFile, executablePath,
                            [this] { ++passwordPrompts; }});
     startMainWindow(*window, errors);
+    wallpaper = startWallpaperWindows(*window, featureServices(), *features);
     return *window;
 }
 

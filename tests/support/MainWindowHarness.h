@@ -13,6 +13,7 @@
 // modal windows with ModalDriver (ModalDialogs.h).
 
 #include "app/FeatureWindowFactory.h"
+#include "app/Startup.h"
 #include "app/Unit_TovraDesktop.h"
 #include "app/core/ErrorRoute.h"
 #include "app/core/ProgramState.h"
@@ -35,7 +36,8 @@ public:
     MainWindowHarness(const MainWindowHarness&) = delete;
     MainWindowHarness& operator=(const MainWindowHarness&) = delete;
 
-    /// Creates the main window and runs the start-up steps, as main() does.
+    /// Creates the main window, then the picture preview and the wallpaper
+    /// list (wallpaper), and runs the start-up steps, as main() does.
     TFormTovraDesktop& start();
     /// What the feature windows work with, as main() gives it to them.
     [[nodiscard]] FeatureWindowServices featureServices();
@@ -58,6 +60,7 @@ public:
     std::unique_ptr<RecordingFeatureWindows> features;
     int passwordPrompts = 0;
     std::unique_ptr<TFormTovraDesktop> window;
+    WallpaperWindows wallpaper;
 };
 
 } // namespace tovra::test
