@@ -25,16 +25,18 @@ namespace {
 
 using tovra::bench::kPictures;
 
-/// A photograph's worth of detail: a smooth picture with grain, which JPEG
-/// cannot compress away as it does a bare gradient.
-tovra::picture::Image grainyPhoto(tovra::picture::Size size) {
+/// A photograph's worth of detail: a smooth picture with grain of that many
+/// levels, which JPEG cannot compress away as it does a bare gradient. 16
+/// levels is a camera's grain; 128 is noise in every pixel, the worst case.
+tovra::picture::Image grainyPhoto(tovra::picture::Size size, int levels) {
     tovra::picture::Image image = tovra::test::photoPicture(size);
     std::uint32_t seed = 12345;
     for (int y = 0; y < size.height; ++y) {
         std::uint8_t* row = image.row(y);
         for (int x = 0; x < size.width * 3; ++x) {
             seed = seed * 1664525u + 1013904223u;
-            row[x] = static_cast<std::uint8_t>(row[x] / 2 + (seed >> 25));
+            const int grain = static_cast<int>((seed >> 24) % static_cast<std::uint32_t>(levels));
+            row[x] = static_cast<std::uint8_t>(row[x] * (256 - levels) / 256 + grain);
         }
     }
     return image;
@@ -44,7 +46,8 @@ void BM_ShowPicture6000x3750Jpeg(benchmark::State& state) {
     tovra::test::MainWindowHarness harness;
     harness.start();
     const std::string photo = harness.temp.file("photo.jpg");
-    tovra::test::writeBytes(photo, tovra::test::jpegFile(grainyPhoto({6000, 3750})));
+    tovra::test::writeBytes(
+        photo, tovra::test::jpegFile(grainyPhoto({6000, 3750}, static_cast<int>(state.range(0)))));
     tovra::TFormPicView& preview = *harness.wallpaper.preview;
     preview.show();
     for (auto _ : state) {
@@ -56,7 +59,11 @@ void BM_ShowPicture6000x3750Jpeg(benchmark::State& state) {
     state.counters["file_MB"] =
         static_cast<double>(std::filesystem::file_size(photo)) / (1024.0 * 1024.0);
 }
-BENCHMARK(BM_ShowPicture6000x3750Jpeg)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowPicture6000x3750Jpeg)
+    ->ArgName("grain")
+    ->Arg(16)
+    ->Arg(128)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_AddAllFiveThousandFiles(benchmark::State& state) {
     tovra::test::MainWindowHarness harness;
