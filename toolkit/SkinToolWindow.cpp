@@ -1,27 +1,18 @@
 #include "toolkit/SkinToolWindow.h"
 
-#include "toolkit/FontSetup.h"
 #include "toolkit/SkinColours.h"
+#include "toolkit/SkinDialog.h"
 
 #include <QPainter>
 
 namespace tovra::toolkit {
-
-namespace {
-constexpr int kTextPixelSize = 12;
-} // namespace
 
 SkinToolWindow::SkinToolWindow(ErrorRoute& errors, const QString& caption, QSize clientSize)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
     , errors_(errors) {
     setWindowTitle(caption);
     setFixedSize(clientSize);
-    setFont(songFont(kTextPixelSize, false));
-    QPalette face = palette();
-    face.setColor(QPalette::Window, colours::kDialogFace);
-    face.setColor(QPalette::WindowText, colours::kDialogText);
-    setPalette(face);
-    setAutoFillBackground(true);
+    applyDialogFace(*this);
 }
 
 void SkinToolWindow::paintEvent(QPaintEvent* event) {

@@ -7,6 +7,7 @@
 #include "toolkit/DisplayPicture.h"
 #include "toolkit/FlatPopupMenu.h"
 #include "toolkit/FlatSpeedButton.h"
+#include "toolkit/ListSelection.h"
 #include "wallpaper/core/PreviewRules.h"
 #include "wallpaper/core/WallpaperRules.h"
 
@@ -28,12 +29,6 @@ constexpr int kButtonHeight = 18;
 constexpr QRect kForwardGeometry(2, kButtonTop, 36, kButtonHeight);
 constexpr QRect kBackGeometry(40, kButtonTop, 36, kButtonHeight);
 constexpr int kCloseWidth = 44;
-
-/// The row of the list's selected entry; -1 with none.
-int selectedRow(const QListWidget& list) {
-    const auto selected = list.selectedItems();
-    return selected.isEmpty() ? -1 : list.row(selected.front());
-}
 
 } // namespace
 
@@ -161,7 +156,7 @@ void TFormPicView::FlatButton1Click() {
         if (!list_) {
             return;
         }
-        const int selected = selectedRow(*list_);
+        const int selected = toolkit::selectedRow(*list_);
         const int next = wallpaper::entryAfter(selected, list_->count());
         if (next >= 0 && next != selected) {
             showEntry(next);
@@ -174,7 +169,7 @@ void TFormPicView::FlatButton2Click() {
         if (!list_) {
             return;
         }
-        const int selected = selectedRow(*list_);
+        const int selected = toolkit::selectedRow(*list_);
         if (selected < 0) {
             return;
         }

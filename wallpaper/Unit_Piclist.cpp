@@ -2,6 +2,7 @@
 
 #include "settings/IniFile.h"
 #include "toolkit/FlatSpeedButton.h"
+#include "toolkit/ListSelection.h"
 #include "toolkit/SkinFileControls.h"
 #include "wallpaper/Unit_PicView.h"
 #include "wallpaper/core/ClearListQuestion.h"
@@ -33,12 +34,6 @@ constexpr qint64 kProgressAfterMs = 500;
 /// Entries appended between two looks at the clock.
 constexpr std::size_t kAppendChunk = 256;
 
-/// The row of the list's selected entry; -1 with none.
-int selectedRow(const QListWidget& list) {
-    const auto selected = list.selectedItems();
-    return selected.isEmpty() ? -1 : list.row(selected.front());
-}
-
 /// A progress dialog that appears only once the add it follows has run
 /// longer than kProgressAfterMs; the add cannot be cancelled half way.
 class AddProgress {
@@ -50,8 +45,8 @@ public:
     /// The add has done `percent` of its work.
     void reached(int percent) {
         if (!dialog_ && clock_.elapsed() > kProgressAfterMs) {
-            dialog_ = std::make_unique<QProgressDialog>(QStringLiteral("正在加入图片..."), QString(),
-                                                        0, 100, owner_);
+            dialog_ = std::make_unique<QProgressDialog>(QStringLiteral("正在加入图片..."),
+                                                        QString(), 0, 100, owner_);
             dialog_->setWindowModality(Qt::ApplicationModal);
             dialog_->setMinimumDuration(0);
             dialog_->setCancelButton(nullptr);
@@ -242,10 +237,10 @@ void TFormPiclist::FBDelSingleClick() {
         if (lvpicture->count() == 0) {
             return;
         }
-        if (selectedRow(*lvpicture) < 0) {
+        if (toolkit::selectedRow(*lvpicture) < 0) {
             lvpicture->setCurrentRow(0);
         }
-        const int row = selectedRow(*lvpicture);
+        const int row = toolkit::selectedRow(*lvpicture);
         // By its path: the entry's own line goes, never another picture's.
         UpdatePicNameList(lvpicture->item(row)->text().toStdString(), kListRemove);
         delete lvpicture->takeItem(row);
@@ -283,7 +278,7 @@ void TFormPiclist::FLBpictureListBoxClick() {
 
 void TFormPiclist::lvpictureListBoxClick() {
     guard([this] {
-        const int row = selectedRow(*lvpicture);
+        const int row = toolkit::selectedRow(*lvpicture);
         if (row < 0) {
             return;
         }

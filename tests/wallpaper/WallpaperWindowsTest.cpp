@@ -11,6 +11,7 @@
 #include "tests/support/PatternPicture.h"
 #include "toolkit/FlatSpeedButton.h"
 #include "toolkit/FontSetup.h"
+#include "toolkit/ListSelection.h"
 #include "toolkit/SkinFileControls.h"
 #include "toolkit/SkinPictureButton.h"
 #include "wallpaper/Unit_PicView.h"
@@ -53,11 +54,6 @@ QStringList items(const QListWidget& list) {
         texts << list.item(row)->text();
     }
     return texts;
-}
-
-int selectedRow(const QListWidget& list) {
-    const auto chosen = list.selectedItems();
-    return chosen.isEmpty() ? -1 : list.row(chosen.front());
 }
 
 void click(QListWidget* list, int row, bool twice = false) {
@@ -276,7 +272,7 @@ private Q_SLOTS:
             {preview.FlatButton2, 0},  {preview.FlatButton2, -1}};
         for (const auto& [button, selected] : steps) {
             QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(selectedRow(entries), selected);
+            QCOMPARE(tovra::toolkit::selectedRow(entries), selected);
             if (selected >= 0) {
                 QCOMPARE(QString::fromStdString(preview.PreviewFileName), path(listed[selected]));
             }
