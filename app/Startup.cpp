@@ -1,8 +1,11 @@
 #include "app/Startup.h"
 
+#include "app/FeatureWindowFactory.h"
 #include "app/Unit_TovraDesktop.h"
 #include "app/core/ErrorRoute.h"
 #include "toolkit/ErrorGuard.h"
+#include "wallpaper/Unit_PicView.h"
+#include "wallpaper/Unit_Piclist.h"
 
 namespace tovra {
 
@@ -15,6 +18,26 @@ bool startMainWindow(TFormTovraDesktop& window, ErrorRoute& errors) {
         window.show();
     }
     return true;
+}
+
+WallpaperWindows::WallpaperWindows() = default;
+WallpaperWindows::WallpaperWindows(WallpaperWindows&&) noexcept = default;
+WallpaperWindows& WallpaperWindows::operator=(WallpaperWindows&&) noexcept = default;
+WallpaperWindows::~WallpaperWindows() = default;
+
+WallpaperWindows startWallpaperWindows(TFormTovraDesktop& mainWindow,
+                                       const FeatureWindowServices& services,
+                                       FeatureWindows& features) {
+    WallpaperWindows windows;
+    windows.preview = std::make_unique<TFormPicView>(PicViewServices{
+        services.platform, services.state, services.errors,
+        [&features](QWidget& owner) { features.run(FeatureWindow::About, owner); }});
+    windows.list = std::make_unique<TFormPiclist>(
+        PiclistServices{services.platform, services.state, services.errors, services.settingsFile,
+                        *windows.preview});
+    windows.preview->setWallpaperList(windows.list->lvpicture);
+    mainWindow.setDockedWindows(windows.list.get(), windows.preview.get());
+    return windows;
 }
 
 } // namespace tovra

@@ -1,12 +1,18 @@
 #pragma once
 
-// The main window's part of start-up, shared by the program's main routine and
-// its tests.
+// The start-up steps that follow the main window's creation, shared by the
+// program's main routine and its tests.
+
+#include <memory>
 
 namespace tovra {
 
 class ErrorRoute;
+class FeatureWindows;
+class TFormPicView;
+class TFormPiclist;
 class TFormTovraDesktop;
+struct FeatureWindowServices;
 
 /// Runs FormCreate, sending an error that ends it the program-wide route (the
 /// program goes on). Then, when no tray icon could be added (a desktop without
@@ -14,5 +20,26 @@ class TFormTovraDesktop;
 /// False when the password prompt ended the program: nothing is shown, and
 /// the program ends without the exit steps.
 [[nodiscard]] bool startMainWindow(TFormTovraDesktop& window, ErrorRoute& errors);
+
+/// The two windows that live beside the main window from start-up to exit.
+struct WallpaperWindows {
+    WallpaperWindows();
+    WallpaperWindows(WallpaperWindows&&) noexcept;
+    WallpaperWindows& operator=(WallpaperWindows&&) noexcept;
+    ~WallpaperWindows();
+
+    std::unique_ptr<TFormPicView> preview;
+    /// Declared after the preview, so that it goes first: its timer uses the
+    /// preview's setter.
+    std::unique_ptr<TFormPiclist> list;
+};
+
+/// Creates the picture preview (from here on failures are discarded without
+/// a message), then the wallpaper list (its rotation timer starts), both
+/// hidden, and docks them to the main window. The preview's "关于本程式" opens
+/// features' About window.
+[[nodiscard]] WallpaperWindows startWallpaperWindows(TFormTovraDesktop& mainWindow,
+                                                     const FeatureWindowServices& services,
+                                                     FeatureWindows& features);
 
 } // namespace tovra

@@ -17,6 +17,8 @@
 #include "toolkit/QtHostDesktop.h"
 #include "toolkit/QtMessageBoxes.h"
 #include "toolkit/QtTrayIcon.h"
+#include "wallpaper/Unit_PicView.h"
+#include "wallpaper/Unit_Piclist.h"
 
 #include <exception>
 #include <memory>
@@ -72,11 +74,19 @@ int main(int argc, char** argv) {
     if (!tovra::startMainWindow(mainWindow, errors)) {
         return 0; // the password was not given
     }
-    // The picture preview and the wallpaper list join here as their features
-    // arrive. Once the preview and the list exist, the library window reaches
-    // them through features.setLibraryPeers({...}): showing a picture
-    // (ShowPicture), whether the preview is showing, showing it at a point,
-    // closing it, and adding a path to the list (UpdatePicNameList's add,
-    // which skips a path already listed, and lvpicture).
+    // From the preview's creation on, failures are discarded without a
+    // message.
+    const tovra::WallpaperWindows wallpaperWindows =
+        tovra::startWallpaperWindows(mainWindow, {platform, state, errors, settingsFile}, features);
+    // The library window shows pictures in the preview and adds them to the list.
+    auto& preview = *wallpaperWindows.preview;
+    auto& list = *wallpaperWindows.list;
+    features.setLibraryPeers({
+        [&preview](const std::string& path) { preview.ShowPicture(path); },
+        [&preview] { return preview.isVisible(); },
+        [&preview](QPoint topLeft) { preview.showAt(topLeft); },
+        [&preview] { preview.close(); },
+        [&list](const std::string& path) { list.AddToWallpaperList(path); },
+    });
     return tovra::TovraApplication::exec();
 }

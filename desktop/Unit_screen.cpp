@@ -37,9 +37,8 @@ void TFormscreen::createChooser() {
     bsSkinFilterComboBox2 = new toolkit::SkinFilterComboBox(bsSkinPanel2);
     bsSkinFilterComboBox2->setGeometry(2, 198, kChooserWidth - 4, 20);
     bsSkinFilterComboBox2->setFilter(QStringLiteral("屏保文件(*.scr)|*.scr"));
-    FLBScreen->setDirectoryList(bsSkinDirectoryListBox2);
-    bsSkinDriveComboBox2->setDirectoryList(bsSkinDirectoryListBox2);
-    bsSkinFilterComboBox2->setFileList(FLBScreen);
+    toolkit::linkFileChooser(bsSkinDriveComboBox2, bsSkinDirectoryListBox2, bsSkinFilterComboBox2,
+                             FLBScreen);
     connect(FLBScreen, &QListWidget::itemDoubleClicked, this,
             [this] { FLBScreenListBoxDblClick(); });
 }

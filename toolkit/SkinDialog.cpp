@@ -15,18 +15,22 @@ namespace {
 constexpr int kCaptionPixelSize = 12;
 } // namespace
 
+void applyDialogFace(QWidget& window) {
+    window.setFont(songFont(kCaptionPixelSize, false));
+    QPalette face = window.palette();
+    face.setColor(QPalette::Window, colours::kDialogFace);
+    face.setColor(QPalette::WindowText, colours::kDialogText);
+    window.setPalette(face);
+    window.setAutoFillBackground(true);
+}
+
 SkinDialog::SkinDialog(QWidget* owner, ErrorRoute& errors, const QString& caption, QSize clientSize)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint)
     , errors_(errors) {
     setWindowTitle(caption.trimmed());
     setModal(true);
     setFixedSize(clientSize);
-    setFont(songFont(kCaptionPixelSize, false));
-    QPalette face = palette();
-    face.setColor(QPalette::Window, colours::kDialogFace);
-    face.setColor(QPalette::WindowText, colours::kDialogText);
-    setPalette(face);
-    setAutoFillBackground(true);
+    applyDialogFace(*this);
 
     FlatTitlebar1 = new FlatTitlebar(caption, this);
     FlatTitlebar1->setGeometry(0, 0, clientSize.width(), FlatTitlebar::kHeight);

@@ -27,6 +27,10 @@ namespace tovra::toolkit {
 
 class FlatTitlebar;
 
+/// The face of the program's own windows: the Song face at 12 pixels, the
+/// dialog face and text colours, the background filled.
+void applyDialogFace(QWidget& window);
+
 class SkinDialog : public QDialog {
     Q_OBJECT
 

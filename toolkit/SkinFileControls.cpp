@@ -48,7 +48,15 @@ QString SkinFileListBox::fileName() const {
     if (selected.isEmpty()) {
         return {};
     }
-    return QDir::toNativeSeparators(QDir(directory_).filePath(selected.front()->text()));
+    return filePath(row(selected.front()));
+}
+
+QString SkinFileListBox::filePath(int row) const {
+    const QListWidgetItem* file = item(row);
+    if (file == nullptr) {
+        return {};
+    }
+    return QDir::toNativeSeparators(QDir(directory_).filePath(file->text()));
 }
 
 void SkinFileListBox::refill() {
@@ -58,7 +66,7 @@ void SkinFileListBox::refill() {
     }
     const QDir dir(directory_);
     addItems(dir.entryList(mask_.split(QLatin1Char(';'), Qt::SkipEmptyParts),
-                           QDir::Files | QDir::Hidden, QDir::Name));
+                           QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase));
 }
 
 SkinDirectoryListBox::SkinDirectoryListBox(QWidget* parent)
@@ -168,6 +176,13 @@ void SkinFilterComboBox::setFileList(SkinFileListBox* files) {
     if (currentIndex() >= 0 && currentIndex() < masks_.size()) {
         files_->setMask(masks_[currentIndex()]);
     }
+}
+
+void linkFileChooser(SkinDriveComboBox* drives, SkinDirectoryListBox* directories,
+                     SkinFilterComboBox* filters, SkinFileListBox* files) {
+    files->setDirectoryList(directories);
+    drives->setDirectoryList(directories);
+    filters->setFileList(files);
 }
 
 } // namespace tovra::toolkit

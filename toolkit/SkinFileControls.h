@@ -15,7 +15,8 @@ namespace tovra::toolkit {
 
 class SkinDirectoryListBox;
 
-/// The files of one directory that match a mask, sorted by name, single selection.
+/// The files of one directory that match a mask (without regard to case),
+/// sorted by name as Windows sorts them (case ignored), single selection.
 class SkinFileListBox : public QListWidget {
     Q_OBJECT
 
@@ -35,6 +36,8 @@ public:
     void setFileName(const QString& path);
     /// The selected file's full path in the host's notation; empty with no selection.
     [[nodiscard]] QString fileName() const;
+    /// The full path of the file in that row, in the host's notation.
+    [[nodiscard]] QString filePath(int row) const;
 
 private:
     void refill();
@@ -89,5 +92,11 @@ private:
     QStringList masks_;
     SkinFileListBox* files_ = nullptr;
 };
+
+/// Links the four controls of a file chooser: the drive picker moves the
+/// directory list, the directory list refills the file list, the filter sets
+/// its mask.
+void linkFileChooser(SkinDriveComboBox* drives, SkinDirectoryListBox* directories,
+                     SkinFilterComboBox* filters, SkinFileListBox* files);
 
 } // namespace tovra::toolkit

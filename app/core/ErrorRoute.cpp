@@ -1,5 +1,7 @@
 #include "app/core/ErrorRoute.h"
 
+#include <utility>
+
 namespace tovra {
 
 ErrorRoute::ErrorRoute(platform::MessageBoxes& messageBoxes, std::string caption)
@@ -9,6 +11,8 @@ ErrorRoute::ErrorRoute(platform::MessageBoxes& messageBoxes, std::string caption
 void ErrorRoute::report(const std::string& text) {
     if (!discard_) {
         messageBoxes_.messageBox(0, text, caption_, platform::kMbOk | platform::kMbIconError);
+    } else if (handler_) {
+        handler_(text);
     }
 }
 

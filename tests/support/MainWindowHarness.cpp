@@ -3,6 +3,8 @@
 #include "app/Startup.h"
 #include "app/Unit_code.h"
 #include "platform/emulated/EmulatedPlatform.h"
+#include "wallpaper/Unit_PicView.h"
+#include "wallpaper/Unit_Piclist.h"
 
 #include <QCoreApplication>
 
@@ -50,6 +52,9 @@ TFormTovraDesktop& MainWindowHarness::start() {
         MainWindowServices{*platform, state, errors, *features, settingsFile, executablePath,
                            [this](QWidget& owner) { return passwordPrompt(owner); }});
     running = startMainWindow(*window, errors);
+    if (running) {
+        wallpaper = startWallpaperWindows(*window, featureServices(), *features);
+    }
     return *window;
 }
 

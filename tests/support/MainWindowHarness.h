@@ -14,6 +14,7 @@
 
 #include "app/FeatureWindowFactory.h"
 #include "app/ShellWindowServices.h"
+#include "app/Startup.h"
 #include "app/Unit_TovraDesktop.h"
 #include "app/core/ErrorRoute.h"
 #include "app/core/ProgramState.h"
@@ -37,7 +38,8 @@ public:
     MainWindowHarness(const MainWindowHarness&) = delete;
     MainWindowHarness& operator=(const MainWindowHarness&) = delete;
 
-    /// Creates the main window and runs the start-up steps, as main() does.
+    /// Creates the main window, then the picture preview and the wallpaper
+    /// list (wallpaper), and runs the start-up steps, as main() does.
     TFormTovraDesktop& start();
     /// What the feature windows work with, as main() gives it to them.
     [[nodiscard]] FeatureWindowServices featureServices();
@@ -70,6 +72,7 @@ public:
     std::unique_ptr<TFormTovraDesktop> window;
     /// What start() got from startMainWindow: false when the prompt ended the program.
     bool running = false;
+    WallpaperWindows wallpaper;
 };
 
 } // namespace tovra::test

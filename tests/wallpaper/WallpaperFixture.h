@@ -6,7 +6,7 @@
 
 #include "picture/Bmp.h"
 #include "platform/emulated/EmulatedPlatform.h"
-#include "settings/RegistryAccess.h"
+#include "tests/support/DesktopValues.h"
 #include "tests/support/EmulatedFakes.h"
 #include "tests/support/EncodedPictures.h"
 #include "tests/support/HostStandIns.h"
@@ -30,11 +30,7 @@ public:
 
     /// A value under HKEY_CURRENT_USER\Control Panel\Desktop; nothing when missing.
     std::optional<std::string> desktopValue(const std::string& name) {
-        settings::RegistryAccess registry(platform.registry);
-        if (!registry.openKey("\\Control Panel\\Desktop", false) || !registry.valueExists(name)) {
-            return std::nullopt;
-        }
-        return registry.readString(name);
+        return tovra::test::desktopValue(platform.registry, name);
     }
 
     /// A file of the scratch folder holding bytes; its path.

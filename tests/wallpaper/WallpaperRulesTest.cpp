@@ -1,8 +1,10 @@
 // The setter's and the rotation's arithmetic: fitting, the smart style, the
-// style written, the extensions converted, the period.
+// style written, the extensions converted, the period; and where the preview
+// places a picture in its 312 x 196 panel.
 
 #include "wallpaper/core/WallpaperRules.h"
 
+#include "wallpaper/core/PreviewRules.h"
 #include "wallpaper/core/RotationPeriod.h"
 #include "wallpaper/core/WallpaperSetter.h"
 
@@ -103,6 +105,30 @@ INSTANTIATE_TEST_SUITE_P(Units, PeriodSecondsTest,
                                          PeriodCase{"month", 9, 3600},
                                          PeriodCase{"week", 4000, 2419200000},
                                          PeriodCase{"hour", 2147483647, 7730941129200}));
+
+struct PlacementCase {
+    Size picture;
+    PreviewPlacement placed;
+};
+
+class PlaceInPanelTest : public testing::TestWithParam<PlacementCase> {};
+
+TEST_P(PlaceInPanelTest, CentredAtTheLargestSizeThatFitsAndNoLarger) {
+    EXPECT_EQ(placeInPanel(GetParam().picture, {312, 196}), GetParam().placed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, PlaceInPanelTest,
+    testing::Values(PlacementCase{{200, 100}, {56, 48, 200, 100}},
+                    PlacementCase{{624, 300}, {0, 23, 312, 150}},
+                    PlacementCase{{312, 196}, {0, 0, 312, 196}},
+                    PlacementCase{{1, 1}, {155, 97, 1, 1}},
+                    PlacementCase{{400, 400}, {58, 0, 196, 196}},   // too high once narrowed
+                    PlacementCase{{100, 1000}, {146, 0, 20, 196}},  // too high only: 19.6
+                    PlacementCase{{6000, 3750}, {0, 0, 312, 195}},  // 195 fits: as wide as can be
+                    PlacementCase{{624, 389}, {0, 1, 312, 194}},    // 194.5: down to even
+                    PlacementCase{{624, 391}, {0, 0, 312, 196}},    // 195.5: up to even
+                    PlacementCase{{0, 100}, {156, 98, 0, 0}}));
 
 } // namespace
 } // namespace tovra::wallpaper

@@ -4,9 +4,6 @@
 
 namespace tovra::wallpaper {
 
-namespace {
-
-/// Rounds to the nearest integer, a half to the even one.
 int roundHalfEven(double value) {
     const double lower = std::floor(value);
     const double fraction = value - lower;
@@ -16,8 +13,6 @@ int roundHalfEven(double value) {
     }
     return base;
 }
-
-} // namespace
 
 picture::Size fitToScreen(picture::Size picture, picture::Size screen) {
     if (picture == screen) {

@@ -13,6 +13,9 @@ inline constexpr int kStyleTile = 1;
 inline constexpr int kStyleStretch = 2;
 inline constexpr int kStyleSmart = 3;
 
+/// Rounds to the nearest integer, a half to the even one.
+[[nodiscard]] int roundHalfEven(double value);
+
 /// FitWallpaperToScreen's size: the picture scaled by the larger of its two
 /// side ratios to the screen, so that one side equals the screen's and the
 /// other is no larger; pictures smaller than the screen grow alike. Sides are
