@@ -16,9 +16,7 @@ run_suite() { # name, extra cmake options...
     cmake -S "$top" -B "$build" -G Ninja "$@" >/dev/null
     cmake --build "$build" -j "$jobs"
     echo "== $(basename "$build"): tests"
-    # The bound is for a hung test: four writers making 1,000 writes each to
-    # two files that grow to 4,000 entries take minutes under the sanitizers.
-    ctest --test-dir "$build" --output-on-failure -j "$jobs" --timeout 900
+    ctest --test-dir "$build" --output-on-failure -j "$jobs" --timeout 300
 }
 
 stop_wine() { # build folder: ends the Wine servers of its prefixes

@@ -184,6 +184,12 @@ TEST_P(StoreFiles, KillsAtRandomMomentsOfAThousandWritesLeaveTheFileWholeAndLose
 }
 
 TEST(StoreFilesAtOnce, FourWritersOfBothFilesLoseNoneOfTheirWrites) {
+#if defined(__SANITIZE_ADDRESS__)
+    // 8,000 whole-file rewrites of files growing to 4,000 entries take the
+    // unoptimised, instrumented writers over ten minutes; the plain build
+    // runs the same writers' logic in a few.
+    GTEST_SKIP() << "too slow under the sanitizers; run by the plain build";
+#endif
     constexpr long kEach = 1000;
     constexpr int kWriters = 4;
     TempDir dir;
