@@ -32,13 +32,13 @@ QMessageBox::Icon iconFor(unsigned type) {
     }
 }
 
-struct ButtonSpec {
+struct ButtonChoice {
     const char* caption;
     QMessageBox::ButtonRole role;
     int result;
 };
 
-std::vector<ButtonSpec> buttonsFor(unsigned type) {
+std::vector<ButtonChoice> buttonsFor(unsigned type) {
     switch (type & kButtonsMask) {
     case platform::kMbOkCancel:
         return {{"确定", QMessageBox::AcceptRole, platform::kIdOk},
@@ -69,7 +69,7 @@ int QtMessageBoxes::messageBox(platform::Hwnd owner, const std::string& text,
                     QMessageBox::NoButton, parent);
     std::vector<std::pair<QAbstractButton*, int>> answers;
     QAbstractButton* cancel = nullptr;
-    for (const ButtonSpec& choice : buttonsFor(type)) {
+    for (const ButtonChoice& choice : buttonsFor(type)) {
         QPushButton* button = box.addButton(QString::fromUtf8(choice.caption), choice.role);
         answers.emplace_back(button, choice.result);
         if (choice.result == platform::kIdCancel) {

@@ -25,7 +25,7 @@ void put(std::string& bytes, std::uint32_t value, int size) {
 
 /// A bitmap file with an info header of headerSize bytes (12: the core
 /// header), then extra (masks, palette) and rows as given.
-struct BmpSpec {
+struct BmpLayout {
     std::uint32_t headerSize = 40;
     std::int32_t width = 2;
     std::int32_t height = 1;
@@ -35,28 +35,28 @@ struct BmpSpec {
     std::string rows{};
 };
 
-std::string bmpFile(const BmpSpec& spec) {
+std::string bmpFile(const BmpLayout& layout) {
     std::string header;
-    put(header, spec.headerSize, 4);
-    if (spec.headerSize == 12) {
-        put(header, static_cast<std::uint32_t>(spec.width), 2);
-        put(header, static_cast<std::uint32_t>(spec.height), 2);
+    put(header, layout.headerSize, 4);
+    if (layout.headerSize == 12) {
+        put(header, static_cast<std::uint32_t>(layout.width), 2);
+        put(header, static_cast<std::uint32_t>(layout.height), 2);
         put(header, 1, 2);
-        put(header, static_cast<std::uint32_t>(spec.bits), 2);
+        put(header, static_cast<std::uint32_t>(layout.bits), 2);
     } else {
-        put(header, static_cast<std::uint32_t>(spec.width), 4);
-        put(header, static_cast<std::uint32_t>(spec.height), 4);
+        put(header, static_cast<std::uint32_t>(layout.width), 4);
+        put(header, static_cast<std::uint32_t>(layout.height), 4);
         put(header, 1, 2);
-        put(header, static_cast<std::uint32_t>(spec.bits), 2);
-        put(header, spec.compression, 4);
-        header.resize(spec.headerSize, '\0');
+        put(header, static_cast<std::uint32_t>(layout.bits), 2);
+        put(header, layout.compression, 4);
+        header.resize(layout.headerSize, '\0');
     }
     std::string file = "BM";
-    put(file, static_cast<std::uint32_t>(14 + header.size() + spec.extra.size() + spec.rows.size()),
+    put(file, static_cast<std::uint32_t>(14 + header.size() + layout.extra.size() + layout.rows.size()),
         4);
     put(file, 0, 4);
-    put(file, static_cast<std::uint32_t>(14 + header.size() + spec.extra.size()), 4);
-    return file + header + spec.extra + spec.rows;
+    put(file, static_cast<std::uint32_t>(14 + header.size() + layout.extra.size()), 4);
+    return file + header + layout.extra + layout.rows;
 }
 
 std::string words(std::initializer_list<std::uint32_t> values, int size = 4) {
@@ -77,7 +77,7 @@ Bytes pixelsOf(const Image& image) {
 
 struct ReadCase {
     const char* name;
-    BmpSpec spec;
+    BmpLayout layout;
     PixelFormat format;
     Size size;
     Bytes pixels; // top row first
@@ -86,7 +86,7 @@ struct ReadCase {
 class BmpReadTest : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(BmpReadTest, ReadsThePixelsTheFileHolds) {
-    const Image image = decodeBmp(bmpFile(GetParam().spec));
+    const Image image = decodeBmp(bmpFile(GetParam().layout));
     EXPECT_EQ(image.format(), GetParam().format);
     EXPECT_EQ(image.size(), GetParam().size);
     EXPECT_EQ(pixelsOf(image), GetParam().pixels);
@@ -165,13 +165,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& tested) { return std::string(tested.param.name); });
 
 TEST(BmpCodec, V5MasksAreReadFromTheHeader) {
-    BmpSpec spec{.headerSize = 124,
+    BmpLayout layout{.headerSize = 124,
                  .width = 1,
                  .height = 1,
                  .bits = 32,
                  .compression = 3,
                  .rows = words({0x00FF0000})};
-    std::string file = bmpFile(spec);
+    std::string file = bmpFile(layout);
     const std::string masks = words({0x00FF0000, 0x0000FF00, 0x000000FF});
     file.replace(14 + 40, masks.size(), masks);
     EXPECT_EQ(pixelsOf(decodeBmp(file)), (Bytes{0, 0, 255, 0}));
