@@ -52,7 +52,8 @@ std::string bmpFile(const BmpLayout& layout) {
         header.resize(layout.headerSize, '\0');
     }
     std::string file = "BM";
-    put(file, static_cast<std::uint32_t>(14 + header.size() + layout.extra.size() + layout.rows.size()),
+    put(file,
+        static_cast<std::uint32_t>(14 + header.size() + layout.extra.size() + layout.rows.size()),
         4);
     put(file, 0, 4);
     put(file, static_cast<std::uint32_t>(14 + header.size() + layout.extra.size()), 4);
@@ -166,11 +167,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BmpCodec, V5MasksAreReadFromTheHeader) {
     BmpLayout layout{.headerSize = 124,
-                 .width = 1,
-                 .height = 1,
-                 .bits = 32,
-                 .compression = 3,
-                 .rows = words({0x00FF0000})};
+                     .width = 1,
+                     .height = 1,
+                     .bits = 32,
+                     .compression = 3,
+                     .rows = words({0x00FF0000})};
     std::string file = bmpFile(layout);
     const std::string masks = words({0x00FF0000, 0x0000FF00, 0x000000FF});
     file.replace(14 + 40, masks.size(), masks);
