@@ -137,7 +137,7 @@ TEST(EmulatedProcesses, ARealStartHandsTheSplitArgumentsToTheProgram) {
     EmulatedProcesses processes(StateRoot(scratch.path() / "root"), launcher);
 
     EXPECT_EQ(processes.winExec(script.string() + " /p 724", 5), 33u);
-    EXPECT_EQ(test::awaitFile(out), "/p|724|");
+    EXPECT_EQ(tovra::test::awaitFile(out), "/p|724|");
     EXPECT_EQ(processes.winExec(scratch.file("saver dir/missing.scr") + " /p 724", 5), 2u);
 }
 

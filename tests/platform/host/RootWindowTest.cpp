@@ -154,5 +154,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {63, 47, 0xA0B0C0}}}),
     [](const testing::TestParamInfo<RootCase>& tested) { return tested.param.name; });
 
+TEST(RootHelperTest, IsFoundBesideTheProgramElseInTheInstallsLibexecFolder) {
+    const std::filesystem::path helper(TOVRA_SETROOT_PATH);
+    EXPECT_EQ(rootHelperFor(helper.parent_path() / "TovraDesktop"), helper);
+    EXPECT_EQ(rootHelperFor("/opt/tovra/bin/TovraDesktop"),
+              "/opt/tovra/libexec/TovraDesktop/tovra-setroot");
+}
+
 } // namespace
 } // namespace tovra::platform::host
