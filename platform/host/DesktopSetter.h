@@ -23,6 +23,20 @@ public:
     apply(const std::string& path, WallpaperStyle style, const ToolRunner& tools) = 0;
 };
 
+/// The one of three values that stands for style.
+template <typename T>
+[[nodiscard]] constexpr T byStyle(WallpaperStyle style, T centred, T tiled, T stretched) {
+    switch (style) {
+    case WallpaperStyle::Tiled:
+        return tiled;
+    case WallpaperStyle::Stretched:
+        return stretched;
+    case WallpaperStyle::Centred:
+        break;
+    }
+    return centred;
+}
+
 /// "file://" and the path with every byte but the unreserved ones and "/"
 /// percent-encoded, as desktops expect a local picture's URI.
 [[nodiscard]] std::string fileUri(const std::string& absolutePath);

@@ -9,15 +9,7 @@ namespace tovra::platform::host {
 namespace {
 
 std::string_view pictureOption(WallpaperStyle style) {
-    switch (style) {
-    case WallpaperStyle::Tiled:
-        return "wallpaper";
-    case WallpaperStyle::Stretched:
-        return "stretched";
-    case WallpaperStyle::Centred:
-        break;
-    }
-    return "centered";
+    return byStyle<std::string_view>(style, "centered", "wallpaper", "stretched");
 }
 
 std::vector<std::string> lines(const std::string& text) {

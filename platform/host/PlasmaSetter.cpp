@@ -6,18 +6,10 @@ namespace tovra::platform::host {
 
 namespace {
 
-/// The image wallpaper's FillMode (Qt Quick's Image.fillMode): 0 stretch,
-/// 3 tile, 6 pad, which centres the picture at its own size.
+/// The image wallpaper's FillMode (Qt Quick's Image.fillMode): 6 pad, which
+/// centres the picture at its own size, 3 tile, 0 stretch.
 int fillMode(WallpaperStyle style) {
-    switch (style) {
-    case WallpaperStyle::Tiled:
-        return 3;
-    case WallpaperStyle::Stretched:
-        return 0;
-    case WallpaperStyle::Centred:
-        break;
-    }
-    return 6;
+    return byStyle(style, 6, 3, 0);
 }
 
 } // namespace

@@ -11,15 +11,7 @@ constexpr std::string_view kLastImage = "/last-image";
 
 /// xfdesktop's image-style: 1 centred, 2 tiled, 3 stretched.
 std::string imageStyle(WallpaperStyle style) {
-    switch (style) {
-    case WallpaperStyle::Tiled:
-        return "2";
-    case WallpaperStyle::Stretched:
-        return "3";
-    case WallpaperStyle::Centred:
-        break;
-    }
-    return "1";
+    return byStyle<std::string>(style, "1", "2", "3");
 }
 
 /// The folders (/backdrop/screen0/monitorX/workspaceN) that hold a last-image.
