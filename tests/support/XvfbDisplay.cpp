@@ -50,6 +50,9 @@ XvfbDisplay::XvfbDisplay(int width, int height) {
     posix_spawn_file_actions_t actions;
     ::posix_spawn_file_actions_init(&actions);
     ::posix_spawn_file_actions_addclose(&actions, fds[0]);
+    // Nothing of the test's output stays open in the server: should the test
+    // die, whoever reads that output (ctest) is not kept waiting.
+    ::posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     ::posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     const int started = ::posix_spawnp(&pid_, "Xvfb", &actions, nullptr, argv.data(), environ);
     ::posix_spawn_file_actions_destroy(&actions);

@@ -41,7 +41,7 @@ std::string pictureBmp() {
         return out;
     };
     return "BM" + le(54 + 24, 4) + le(0, 4) + le(54, 4) + le(40, 4) + le(4, 4) + le(2, 4) +
-           le(1, 2) + le(24, 2) + le(0, 4) + le(24, 4) + le(0, 16) + rows;
+           le(1, 2) + le(24, 2) + le(0, 4) + le(24, 4) + std::string(16, '\0') + rows;
 }
 
 struct Probe {
