@@ -1,7 +1,9 @@
 // The X11 root window's background set for real: the program's own helper
 // against Debian's Xvfb, read back through Xlib as a compositor would.
 
+#include "picture/Bmp.h"
 #include "platform/host/HostWallpaperFactory.h"
+#include "tests/support/EncodedPictures.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/XvfbDisplay.h"
@@ -24,24 +26,23 @@ constexpr int kScreenHeight = 48;
 constexpr std::uint32_t kPicture[2][4] = {{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF},
                                           {0x102030, 0x405060, 0x708090, 0xA0B0C0}};
 
-/// The picture as a bottom-up 24-bit BMP, the layout the wallpaper setter writes.
+/// The picture as a 24-bit BMP, the kind the wallpaper setter writes.
 std::string pictureBmp() {
-    std::string rows;
-    for (int y = 1; y >= 0; --y) {
-        for (const std::uint32_t rgb : kPicture[y]) {
-            rows += {static_cast<char>(rgb & 0xFF), static_cast<char>((rgb >> 8) & 0xFF),
-                     static_cast<char>(rgb >> 16)};
+    picture::Image image({4, 2}, picture::PixelFormat::Bgr24);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            const std::uint32_t rgb = kPicture[y][x];
+            image.row(y)[3 * x] = static_cast<std::uint8_t>(rgb & 0xFF);
+            image.row(y)[3 * x + 1] = static_cast<std::uint8_t>((rgb >> 8) & 0xFF);
+            image.row(y)[3 * x + 2] = static_cast<std::uint8_t>(rgb >> 16);
         }
     }
-    const auto le = [](std::uint32_t value, int bytes) {
-        std::string out;
-        for (int i = 0; i < bytes; ++i) {
-            out += static_cast<char>((value >> (8 * i)) & 0xFF);
-        }
-        return out;
-    };
-    return "BM" + le(54 + 24, 4) + le(0, 4) + le(54, 4) + le(40, 4) + le(4, 4) + le(2, 4) +
-           le(1, 2) + le(24, 2) + le(0, 4) + le(24, 4) + std::string(16, '\0') + rows;
+    return picture::encodeBmp(image);
+}
+
+/// A 4 by 2 GIF: pixel (x, y) is red x + 16 y, green 255 minus that, blue 0.
+std::string pictureGif() {
+    return tovra::test::gifFile({4, 2}, {{0, 0, 4, 2}});
 }
 
 struct Probe {
@@ -53,6 +54,7 @@ struct Probe {
 struct RootCase {
     const char* name;
     WallpaperStyle style;
+    std::string (*file)();
     std::vector<Probe> probes;
 };
 
@@ -63,7 +65,7 @@ int ignoreErrors(Display*, XErrorEvent*) {
 class RootWindowTest : public testing::TestWithParam<RootCase> {
 protected:
     RootWindowTest() {
-        tovra::test::writeBytes(picture, pictureBmp());
+        tovra::test::writeBytes(picture, GetParam().file());
         environment.set("DISPLAY", xvfb.name());
     }
 
@@ -141,17 +143,25 @@ INSTANTIATE_TEST_SUITE_P(
         // 64 x 48 screen: the 4 x 2 picture's corner at (30, 23).
         RootCase{"Centred",
                  WallpaperStyle::Centred,
+                 pictureBmp,
                  {{30, 23, 0xFF0000}, {33, 24, 0xA0B0C0}, {29, 23, 0}, {34, 25, 0}, {0, 0, 0}}},
         RootCase{"Tiled",
                  WallpaperStyle::Tiled,
+                 pictureBmp,
                  {{0, 0, 0xFF0000}, {5, 1, 0x405060}, {62, 46, 0x0000FF}, {63, 47, 0xA0B0C0}}},
         RootCase{"Stretched",
                  WallpaperStyle::Stretched,
+                 pictureBmp,
                  {{0, 0, 0xFF0000},
                   {15, 23, 0xFF0000},
                   {16, 0, 0x00FF00},
                   {0, 24, 0x102030},
-                  {63, 47, 0xA0B0C0}}}),
+                  {63, 47, 0xA0B0C0}}},
+        // A picture the emulated state names as it is, not as a bitmap.
+        RootCase{"StretchedGif",
+                 WallpaperStyle::Stretched,
+                 pictureGif,
+                 {{0, 0, 0x00FF00}, {16, 0, 0x01FE00}, {63, 47, 0x13EC00}}}),
     [](const testing::TestParamInfo<RootCase>& tested) { return tested.param.name; });
 
 TEST(RootHelperTest, IsFoundBesideTheProgramElseInTheInstallsLibexecFolder) {
