@@ -1,5 +1,6 @@
 #include "platform/host/HostWallpaperFactory.h"
 
+#include "platform/HelperProgram.h"
 #include "platform/host/GSettingsSetter.h"
 #include "platform/host/PlasmaSetter.h"
 #include "platform/host/RootWindowSetter.h"
@@ -43,13 +44,7 @@ std::unique_ptr<HostWallpaperService> createHostWallpaper(const SessionFacts& fa
 }
 
 std::filesystem::path rootHelperFor(const std::filesystem::path& executable) {
-    const auto folder = executable.parent_path();
-    std::error_code error;
-    if (auto beside = folder / kRootHelperName; std::filesystem::is_regular_file(beside, error)) {
-        return beside;
-    }
-    // TOVRA_LIBEXEC_FROM_BIN: the install's libexec folder seen from its bin folder.
-    return (folder / TOVRA_LIBEXEC_FROM_BIN / kRootHelperName).lexically_normal();
+    return helperProgramFor(executable, kRootHelperName);
 }
 
 } // namespace tovra::platform::host

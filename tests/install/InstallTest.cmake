@@ -9,6 +9,7 @@ endif()
 
 set(entry "${PREFIX}/share/applications/tovradesktop.desktop")
 foreach(installed bin/TovraDesktop libexec/TovraDesktop/tovra-setroot
+        libexec/TovraDesktop/tovra-screensaver
         share/applications/tovradesktop.desktop
         share/icons/hicolor/scalable/apps/tovradesktop.svg)
     if(NOT EXISTS "${PREFIX}/${installed}")
@@ -23,11 +24,13 @@ if(NOT result EQUAL 0 OR NOT said STREQUAL "")
     message(FATAL_ERROR "desktop-file-validate (${result}): ${said}")
 endif()
 
-# The installed helper runs from where the installed program looks for it.
-execute_process(COMMAND "${PREFIX}/libexec/TovraDesktop/tovra-setroot"
-    RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE said)
-if(NOT result EQUAL 2 OR NOT said MATCHES "usage: tovra-setroot")
-    message(FATAL_ERROR "tovra-setroot does not run: ${result} ${said}")
-endif()
+# The installed helpers run from where the installed program looks for them.
+foreach(helper tovra-setroot tovra-screensaver)
+    execute_process(COMMAND "${PREFIX}/libexec/TovraDesktop/${helper}" /x
+        RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE said)
+    if(NOT result EQUAL 2 OR NOT said MATCHES "usage: [^ ]*${helper}")
+        message(FATAL_ERROR "${helper} does not run: ${result} ${said}")
+    endif()
+endforeach()
 file(REMOVE_RECURSE "${PREFIX}")
 message(STATUS "installed and validated")
