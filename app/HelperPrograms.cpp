@@ -1,16 +1,17 @@
 #include "app/HelperPrograms.h"
 
+#include "platform/HelperProgram.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace tovra {
 
 std::string ownScreenSaverProgram() {
-    const QFileInfo program(QDir(QCoreApplication::applicationDirPath()),
-                            QStringLiteral("tovra-screensaver"));
-    return program.isFile() && program.isExecutable() ? program.filePath().toStdString()
-                                                      : std::string();
+    const auto path = platform::helperProgramFor(
+        QCoreApplication::applicationFilePath().toStdString(), "tovra-screensaver");
+    const QFileInfo program(QString::fromStdString(path.string()));
+    return program.isFile() && program.isExecutable() ? path.string() : std::string();
 }
 
 } // namespace tovra

@@ -10,9 +10,10 @@
 #include "app/Unit_logo.h"
 #include "app/core/ErrorRoute.h"
 #include "app/core/ProgramState.h"
+#include "app/core/QtPlatformChoice.h"
 #include "platform/NativePlatform.h"
-#include "settings/IniFile.h"
 #include "settings/SettingsIndex.h"
+#include "settings/SettingsLocation.h"
 #include "toolkit/FontSetup.h"
 #include "toolkit/QtHostDesktop.h"
 #include "toolkit/QtMessageBoxes.h"
@@ -24,9 +25,15 @@
 #include <memory>
 #include <string>
 
+#include <QByteArray>
 #include <QIcon>
 
 int main(int argc, char** argv) {
+    // Before the application exists: Qt picks its platform when it is created.
+    if (const auto platform = tovra::mainwindow::qtPlatformFor(
+            tovra::mainwindow::currentQtPlatformFacts(argc, argv))) {
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
+    }
     tovra::TovraApplication app(argc, argv);
     tovra::TovraApplication::setQuitOnLastWindowClosed(false);
     tovra::TovraApplication::setApplicationName(
@@ -64,7 +71,7 @@ int main(int argc, char** argv) {
 
     tovra::ProgramState state;
     const std::string executable = tovra::TovraApplication::applicationFilePath().toStdString();
-    const std::string settingsFile = tovra::settings::settingsIniPath(executable);
+    const std::string settingsFile = tovra::settings::locateSettingsIni(executable);
     tovra::FeatureWindowFactory features({platform, state, errors, settingsFile});
     const tovra::ShellWindowServices shellWindows{platform, errors};
     tovra::TFormTovraDesktop mainWindow(

@@ -1,8 +1,32 @@
 #include "toolkit/QtTrayIcon.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QGuiApplication>
 #include <QString>
 
 namespace tovra::toolkit {
+
+namespace {
+
+/// What Qt asks before it shows the icon as a StatusNotifierItem: whether the
+/// session bus has a watcher with a tray host registered.
+bool statusNotifierHostRunning() {
+    if (QGuiApplication::platformName() == QStringLiteral("offscreen")) {
+        return false;
+    }
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || bus.interface() == nullptr ||
+        !bus.interface()->isServiceRegistered(watcher).value()) {
+        return false;
+    }
+    QDBusInterface interface(watcher, QStringLiteral("/StatusNotifierWatcher"), watcher, bus);
+    return interface.property("IsStatusNotifierHostRegistered").toBool();
+}
+
+} // namespace
 
 QtTrayIcon::QtTrayIcon(QIcon icon)
     : icon_(std::move(icon)) {}
@@ -15,20 +39,20 @@ bool QtTrayIcon::isAvailable() const {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-std::intptr_t QtTrayIcon::mouseMessageFor(QSystemTrayIcon::ActivationReason reason) {
+platform::TrayActivation QtTrayIcon::activationFor(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
     case QSystemTrayIcon::DoubleClick:
-        return platform::kWmLButtonDblClk;
+        return platform::TrayActivation::Double;
     case QSystemTrayIcon::Context:
-        return platform::kWmRButtonUp;
+        return platform::TrayActivation::Context;
     case QSystemTrayIcon::Trigger:
-        return platform::kWmLButtonUp;
+        return platform::TrayActivation::Single;
     case QSystemTrayIcon::MiddleClick:
-        return platform::kWmMButtonUp;
+        return platform::TrayActivation::Middle;
     case QSystemTrayIcon::Unknown:
         break;
     }
-    return 0;
+    return platform::TrayActivation::Unknown;
 }
 
 bool QtTrayIcon::notifyIcon(std::uint32_t message, const platform::NotifyIconData& data) {
@@ -57,14 +81,16 @@ void QtTrayIcon::add(const platform::NotifyIconData& data) {
         tray_.setToolTip(QString::fromStdString(data.szTip));
     }
     if ((data.uFlags & platform::kNifMessage) != 0 && data.callback) {
-        activation_ =
-            QObject::connect(&tray_, &QSystemTrayIcon::activated,
-                             [callback = data.callback, message = data.uCallbackMessage](
-                                 QSystemTrayIcon::ActivationReason reason) {
-                                 if (const auto mouse = mouseMessageFor(reason); mouse != 0) {
-                                     callback(message, mouse);
-                                 }
-                             });
+        activation_ = QObject::connect(&tray_, &QSystemTrayIcon::activated,
+                                       [callback = data.callback, message = data.uCallbackMessage,
+                                        doubleClicks = !statusNotifierHostRunning()](
+                                           QSystemTrayIcon::ActivationReason reason) {
+                                           if (const auto mouse = platform::mouseMessageFor(
+                                                   activationFor(reason), doubleClicks);
+                                               mouse != 0) {
+                                               callback(message, mouse);
+                                           }
+                                       });
     }
     tray_.show();
 }

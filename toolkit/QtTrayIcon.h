@@ -3,7 +3,10 @@
 // Shell_NotifyIconA over QSystemTrayIcon. NIM_ADD shows the application's
 // icon with the tip and sends each activation to the data's callback as the
 // Windows mouse message the notification area would send; NIM_DELETE hides it.
+// Qt shows the icon as a StatusNotifierItem when the session bus has a host
+// for one; such a tray reports no double-clicks (see TrayActivation).
 
+#include "platform/TrayActivation.h"
 #include "platform/TrayIcon.h"
 
 #include <QIcon>
@@ -23,8 +26,9 @@ public:
     [[nodiscard]] bool isAvailable() const override;
     bool notifyIcon(std::uint32_t message, const platform::NotifyIconData& data) override;
 
-    /// The Windows mouse message for an activation (0 for an unknown reason).
-    [[nodiscard]] static std::intptr_t mouseMessageFor(QSystemTrayIcon::ActivationReason reason);
+    /// The activation a Qt reason stands for.
+    [[nodiscard]] static platform::TrayActivation
+    activationFor(QSystemTrayIcon::ActivationReason reason);
 
 private:
     void add(const platform::NotifyIconData& data);

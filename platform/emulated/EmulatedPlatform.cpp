@@ -11,18 +11,22 @@
 #include "platform/emulated/EmulatedSystemFiles.h"
 #include "platform/emulated/SpawnLauncher.h"
 
+#include <utility>
+
 namespace tovra::platform::emulated {
 
 namespace {
 
 class EmulatedPlatform final : public NativePlatform {
 public:
-    EmulatedPlatform(HostServices host, const StateRoot& root)
+    EmulatedPlatform(HostServices host, const StateRoot& root,
+                     std::unique_ptr<HostWallpaper> hostWallpaper)
         : host_(host)
+        , hostWallpaper_(std::move(hostWallpaper))
         , store_(root.path())
         , registry_(store_)
         , iconList_(profiles_, root)
-        , shell_(registry_, root, launcher_)
+        , shell_(registry_, root, launcher_, hostWallpaper_.get())
         , files_(root, ScreenSaverSources{.saverProgram = host.screenSaverProgram})
         , processes_(root, launcher_)
         , windows_(host.desktop, iconList_)
@@ -35,6 +39,7 @@ public:
 
 private:
     HostServices host_;
+    std::unique_ptr<HostWallpaper> hostWallpaper_;
     SpawnLauncher launcher_;
     EmulatedRegistry store_;
     /// The registry every service uses: the store, with the Run values
@@ -51,16 +56,10 @@ private:
 
 } // namespace
 
-std::unique_ptr<NativePlatform> createEmulatedPlatform(HostServices host, StateRoot root) {
-    return std::make_unique<EmulatedPlatform>(host, root);
+std::unique_ptr<NativePlatform>
+createEmulatedPlatform(HostServices host, StateRoot root,
+                       std::unique_ptr<HostWallpaper> hostWallpaper) {
+    return std::make_unique<EmulatedPlatform>(host, root, std::move(hostWallpaper));
 }
 
 } // namespace tovra::platform::emulated
-
-namespace tovra::platform {
-
-std::unique_ptr<NativePlatform> createNativePlatform(HostServices host) {
-    return emulated::createEmulatedPlatform(host, emulated::StateRoot::fromEnvironment());
-}
-
-} // namespace tovra::platform

@@ -89,10 +89,43 @@ bool EmulatedShell::setDeskWallpaper(const std::string& path, unsigned winIniFla
     if (!path.empty() && !std::filesystem::is_regular_file(path, error)) {
         return false;
     }
-    if (hostWallpaper_ != nullptr && !hostWallpaper_->show(path)) {
+    if ((winIniFlags & kSpifUpdateIniFile) != 0 && !storeWallpaper(path)) {
         return false;
     }
-    return (winIniFlags & kSpifUpdateIniFile) == 0 || storeWallpaper(path);
+    if (hostWallpaper_ != nullptr && !path.empty()) {
+        hostWallpaper_->show(path, storedStyle());
+    }
+    return true;
+}
+
+WallpaperStyle EmulatedShell::storedStyle() {
+    HKey key = 0;
+    if (registry_.openKey(kHkeyCurrentUser, "Control Panel\\Desktop", key) != kErrorSuccess) {
+        return WallpaperStyle::Centred;
+    }
+    RegValue value;
+    const Status status = registry_.queryValue(key, "wallpaperstyle", value);
+    registry_.closeKey(key);
+    return wallpaperStyleOf(status == kErrorSuccess ? std::optional(value) : std::nullopt);
+}
+
+WallpaperStyle wallpaperStyleOf(const std::optional<RegValue>& value) {
+    if (!value) {
+        return WallpaperStyle::Centred;
+    }
+    std::optional<std::uint32_t> code = value->asDword();
+    if (value->type == kRegSz || value->type == kRegExpandSz) {
+        const std::string text = value->asText();
+        code = text == "1" ? 1u : text == "2" ? 2u : 0u;
+    }
+    switch (code.value_or(0)) {
+    case 1:
+        return WallpaperStyle::Tiled;
+    case 2:
+        return WallpaperStyle::Stretched;
+    default:
+        return WallpaperStyle::Centred;
+    }
 }
 
 bool EmulatedShell::storeWallpaper(const std::string& path) {

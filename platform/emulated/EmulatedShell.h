@@ -40,6 +40,10 @@ public:
     /// A picture that does not exist is refused (false), an empty path removes
     /// the wallpaper. With SPIF_UPDATEINIFILE the path is stored as REG_SZ
     /// "Wallpaper" under HKCU\Control Panel\Desktop, where Windows keeps it.
+    /// A picture is then handed to the real desktop, if there is one, in the
+    /// style that "wallpaperstyle" beside it holds; what the real desktop
+    /// makes of it does not change the result. An empty path leaves the real
+    /// desktop's wallpaper alone: the program never removes the user's own.
     bool setDeskWallpaper(const std::string& path, unsigned winIniFlags) override;
 
     /// The emulated recent-documents list.
@@ -48,6 +52,7 @@ public:
 private:
     std::intptr_t openWithDesktop(const std::string& file, const std::string& directory);
     bool storeWallpaper(const std::string& path);
+    [[nodiscard]] WallpaperStyle storedStyle();
 
     Registry& registry_;
     StateRoot root_;
@@ -55,6 +60,11 @@ private:
     HostWallpaper* hostWallpaper_;
     RecentDocuments recent_;
 };
+
+/// The style a "wallpaperstyle" value stands for: text or a DWORD holding 1
+/// tiles, 2 stretches; anything else (0, no value, a code this program never
+/// writes) centres, as Windows does with style 0.
+[[nodiscard]] WallpaperStyle wallpaperStyleOf(const std::optional<RegValue>& value);
 
 /// Whether text starts with a URL scheme ("https:", "mailto:"): a web address
 /// rather than a file. One letter before the colon is a drive, not a scheme.

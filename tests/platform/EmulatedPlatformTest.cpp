@@ -1,4 +1,5 @@
-#include "platform/NativePlatform.h"
+#include "platform/emulated/EmulatedPlatform.h"
+
 #include "platform/emulated/EmulatedDesktopWindows.h"
 #include "tests/support/EmulatedFakes.h"
 #include "tests/support/HostStandIns.h"
@@ -34,7 +35,7 @@ protected:
 };
 
 TEST_F(EmulatedPlatformTest, EveryServiceWorksOnTheUsersStateRoot) {
-    const auto native = createNativePlatform({host, boxes, tray});
+    const auto native = createEmulatedPlatform({host, boxes, tray}, StateRoot::fromEnvironment());
     const Platform platform = native->platform();
     EXPECT_EQ(&platform.messageBoxes, &boxes);
     EXPECT_EQ(&platform.tray, &tray);
@@ -63,7 +64,7 @@ TEST_F(EmulatedPlatformTest, EveryServiceWorksOnTheUsersStateRoot) {
 }
 
 TEST_F(EmulatedPlatformTest, TheIconListIsOneStateForWindowsScreenAndProfiles) {
-    const auto native = createNativePlatform({host, boxes, tray});
+    const auto native = createEmulatedPlatform({host, boxes, tray}, StateRoot::fromEnvironment());
     const Platform platform = native->platform();
     const std::string iconFile = (root / "DesktopIcons.ini").string();
 
@@ -77,13 +78,13 @@ TEST_F(EmulatedPlatformTest, TheIconListIsOneStateForWindowsScreenAndProfiles) {
     EXPECT_EQ(platform.windows.sendMessage(kIconListWindow, kLvmGetTextColor, 0, 0), 0x00FFFFFF);
 
     // A second instance of the program sees the same emulated Windows.
-    const auto second = createNativePlatform({host, boxes, tray});
+    const auto second = createEmulatedPlatform({host, boxes, tray}, StateRoot::fromEnvironment());
     EXPECT_FALSE(second->platform().windows.showWindow(kIconListWindow, kSwShow));
 }
 
 TEST_F(EmulatedPlatformTest, TheProgramsRunValueIsTheUsersAutostartEntry) {
     environment.set("XDG_CONFIG_HOME", std::nullopt);
-    const auto native = createNativePlatform({host, boxes, tray});
+    const auto native = createEmulatedPlatform({host, boxes, tray}, StateRoot::fromEnvironment());
     Registry& registry = native->platform().registry;
     const auto entry =
         scratch.path() / "home" / ".config" / "autostart" / "tovra-run-tavrodesktop.desktop";

@@ -1,8 +1,8 @@
 #include "platform/emulated/EmulatedProcesses.h"
 
 #include "platform/emulated/SpawnLauncher.h"
-#include "tests/platform/ScriptFiles.h"
 #include "tests/support/EmulatedFakes.h"
+#include "tests/support/ScriptFiles.h"
 
 #include <cctype>
 #include <cerrno>
@@ -13,9 +13,9 @@ namespace tovra::platform::emulated {
 namespace {
 
 using test::RecordingLauncher;
-using test::writeScript;
 using tovra::test::readBytes;
 using tovra::test::TempDir;
+using tovra::test::writeScript;
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
@@ -137,7 +137,7 @@ TEST(EmulatedProcesses, ARealStartHandsTheSplitArgumentsToTheProgram) {
     EmulatedProcesses processes(StateRoot(scratch.path() / "root"), launcher);
 
     EXPECT_EQ(processes.winExec(script.string() + " /p 724", 5), 33u);
-    EXPECT_EQ(test::awaitFile(out), "/p|724|");
+    EXPECT_EQ(tovra::test::awaitFile(out), "/p|724|");
     EXPECT_EQ(processes.winExec(scratch.file("saver dir/missing.scr") + " /p 724", 5), 2u);
 }
 

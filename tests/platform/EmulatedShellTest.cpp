@@ -151,14 +151,12 @@ TEST_F(EmulatedShellTest, ClearingAListThatNeverExistedIsNoError) {
     EXPECT_TRUE(shell.recentDocuments().entries().empty());
 }
 
-class ScriptedWallpaper final : public HostWallpaper {
+class RecordingWallpaper final : public HostWallpaper {
 public:
-    bool show(const std::string& path) override {
-        shown.push_back(path);
-        return accept;
+    void show(const std::string& path, WallpaperStyle style) override {
+        shown.emplace_back(path, style);
     }
-    std::vector<std::string> shown;
-    bool accept = true;
+    std::vector<std::pair<std::string, WallpaperStyle>> shown;
 };
 
 TEST_F(EmulatedShellTest, WallpaperIsStoredWhereWindowsKeepsItOnlyWhenAskedTo) {
@@ -167,22 +165,20 @@ TEST_F(EmulatedShellTest, WallpaperIsStoredWhereWindowsKeepsItOnlyWhenAskedTo) {
         const char* name;
         std::string path;
         unsigned flags;
-        bool hostAccepts;
         bool expected;
         std::optional<std::string> stored; // nothing: the value stays as it was
+        bool shownOnDesktop;
     };
     const Case cases[] = {
-        {"update the profile and tell everyone", picture, 3, true, true, picture},
-        {"this session only", scratch.file("docs/other.bmp"), 0, true, true, std::nullopt},
-        {"no wallpaper", "", kSpifUpdateIniFile, true, true, std::string()},
-        {"a picture that does not exist", scratch.file("missing.bmp"), 3, true, false,
-         std::nullopt},
-        {"the real desktop refuses", picture, 3, false, false, std::nullopt},
+        {"update the profile and tell everyone", picture, 3, true, picture, true},
+        {"this session only", scratch.file("docs/other.bmp"), 0, true, std::nullopt, true},
+        {"no wallpaper", "", kSpifUpdateIniFile, true, std::string(), false},
+        {"a picture that does not exist", scratch.file("missing.bmp"), 3, false, std::nullopt,
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ScriptedWallpaper host;
-        host.accept = c.hostAccepts;
+        RecordingWallpaper host;
         EmulatedShell shell(registry, root, launcher, &host);
         const auto before = storedWallpaper(registry);
 
@@ -194,6 +190,42 @@ TEST_F(EmulatedShellTest, WallpaperIsStoredWhereWindowsKeepsItOnlyWhenAskedTo) {
         } else {
             EXPECT_EQ(after, before);
         }
+        EXPECT_EQ(host.shown.size(), c.shownOnDesktop ? 1u : 0u);
+    }
+}
+
+TEST_F(EmulatedShellTest, TheRealDesktopGetsTheStyleWrittenBeside) {
+    struct Case {
+        const char* name;
+        std::optional<RegValue> style; // nothing: no "wallpaperstyle" value
+        WallpaperStyle expected;
+    };
+    const Case cases[] = {
+        {"centre", RegValue::text("0"), WallpaperStyle::Centred},
+        {"tile", RegValue::text("1"), WallpaperStyle::Tiled},
+        {"stretch", RegValue::text("2"), WallpaperStyle::Stretched},
+        {"stretch as a number", RegValue::dword(2), WallpaperStyle::Stretched},
+        {"a code this program never writes", RegValue::text("10"), WallpaperStyle::Centred},
+        {"no value", std::nullopt, WallpaperStyle::Centred},
+    };
+    const std::string picture = scratch.file("docs/readme.txt");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        HKey key = 0;
+        ASSERT_EQ(registry.createKey(kHkeyCurrentUser, "Control Panel\\Desktop", key),
+                  kErrorSuccess);
+        if (c.style) {
+            ASSERT_EQ(registry.setValue(key, "WallpaperStyle", *c.style), kErrorSuccess);
+        } else {
+            registry.deleteValue(key, "wallpaperstyle");
+        }
+        registry.closeKey(key);
+        RecordingWallpaper host;
+        EmulatedShell shell(registry, root, launcher, &host);
+
+        ASSERT_TRUE(shell.setDeskWallpaper(picture, 3));
+        ASSERT_EQ(host.shown.size(), 1u);
+        EXPECT_EQ(host.shown.front(), std::make_pair(picture, c.expected));
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include "platform/emulated/ScreenSaverEntries.h"
 
-#include "tests/platform/ScriptFiles.h"
+#include "tests/support/ScriptFiles.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "platform/emulated/SpawnLauncher.h"
 
-#include "tests/platform/ScriptFiles.h"
+#include "tests/support/ScriptFiles.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -11,9 +11,9 @@
 namespace tovra::platform::emulated {
 namespace {
 
-using test::awaitFile;
-using test::writeScript;
+using tovra::test::awaitFile;
 using tovra::test::TempDir;
+using tovra::test::writeScript;
 
 struct ProcessStat {
     pid_t parent = 0;

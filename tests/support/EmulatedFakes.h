@@ -1,11 +1,11 @@
 #pragma once
 
 // Stand-ins for the emulated backend's tests: a real desktop with a scripted
-// screen and panel, a launcher that records instead of starting, and a scoped
-// change of environment variables.
+// screen and panel, and a launcher that records instead of starting.
 
 #include "platform/NativePlatform.h"
 #include "platform/emulated/Launcher.h"
+#include "tests/support/ScopedEnvironment.h"
 
 #include <cstdlib>
 #include <map>
@@ -76,37 +76,6 @@ public:
     ChildId nextChild = 4000;
 };
 
-/// Sets (or, with nullopt, removes) environment variables until destroyed,
-/// then puts the old values back.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment() = default;
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-    ~ScopedEnvironment() {
-        for (const auto& [name, value] : saved_) {
-            apply(name, value);
-        }
-    }
-
-    void set(const std::string& name, const std::optional<std::string>& value) {
-        if (saved_.find(name) == saved_.end()) {
-            const char* old = std::getenv(name.c_str());
-            saved_[name] = old != nullptr ? std::optional<std::string>(old) : std::nullopt;
-        }
-        apply(name, value);
-    }
-
-private:
-    static void apply(const std::string& name, const std::optional<std::string>& value) {
-        if (value) {
-            ::setenv(name.c_str(), value->c_str(), 1);
-        } else {
-            ::unsetenv(name.c_str());
-        }
-    }
-
-    std::map<std::string, std::optional<std::string>> saved_;
-};
+using tovra::test::ScopedEnvironment;
 
 } // namespace tovra::platform::emulated::test

@@ -12,12 +12,12 @@
 #include <sys/stat.h>
 #include <thread>
 
-namespace tovra::platform::emulated::test {
+namespace tovra::test {
 
 /// Writes an executable /bin/sh script.
 inline void writeScript(const std::filesystem::path& file, const std::string& body) {
     std::filesystem::create_directories(file.parent_path());
-    tovra::test::writeBytes(file, "#!/bin/sh\n" + body + "\n");
+    writeBytes(file, "#!/bin/sh\n" + body + "\n");
     ::chmod(file.c_str(), 0755);
 }
 
@@ -27,11 +27,11 @@ inline void writeScript(const std::filesystem::path& file, const std::string& bo
 inline std::optional<std::string> awaitFile(const std::filesystem::path& file) {
     for (int attempt = 0; attempt < 1000; ++attempt) {
         if (std::filesystem::exists(file)) {
-            return tovra::test::readBytes(file);
+            return readBytes(file);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return std::nullopt;
 }
 
-} // namespace tovra::platform::emulated::test
+} // namespace tovra::test

@@ -1,0 +1,53 @@
+#pragma once
+
+// Runs one of the desktop's own programs (gsettings, xfconf-query, ...) to its
+// end, for at most a given time: a program still running then is stopped,
+// with whatever it started. Programs get an argument vector, never a shell
+// command line; their input is empty and their output is kept.
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace tovra::platform::host {
+
+/// How long a desktop's program may take before it is stopped.
+inline constexpr std::chrono::milliseconds kToolTimeout{5000};
+
+struct ToolResult {
+    enum class Outcome {
+        Finished, // ended by itself; exitCode holds how
+        NotFound, // no such program
+        TimedOut, // still running at the time limit, and stopped
+        Failed,   // could not be started, or ended by a signal
+    };
+    Outcome outcome = Outcome::Failed;
+    int exitCode = -1;
+    std::string output; // standard output
+    std::string errors; // standard error
+
+    [[nodiscard]] bool succeeded() const { return outcome == Outcome::Finished && exitCode == 0; }
+};
+
+class ToolRunner {
+public:
+    explicit ToolRunner(std::chrono::milliseconds timeout = kToolTimeout)
+        : timeout_(timeout) {}
+
+    /// Runs argv[0] (a path, or a name looked up in PATH) with the rest of
+    /// argv as its arguments, in a process group of its own.
+    [[nodiscard]] ToolResult run(const std::vector<std::string>& argv) const;
+
+    [[nodiscard]] std::chrono::milliseconds timeout() const { return timeout_; }
+
+private:
+    std::chrono::milliseconds timeout_;
+};
+
+/// Why a program did not do its work, for a person: "gsettings is not
+/// installed", "xfconf-query did not finish within 5 s and was stopped",
+/// "gsettings failed: No such schema “org.mate.background”".
+[[nodiscard]] std::string describeFailure(const std::string& program, const ToolResult& result,
+                                          std::chrono::milliseconds timeout);
+
+} // namespace tovra::platform::host

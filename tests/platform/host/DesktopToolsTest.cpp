@@ -1,0 +1,140 @@
+// Each desktop's own tools, run for real: Debian's gsettings against a
+// private keyfile backend (no session bus), and stand-ins on PATH for the
+// tools of desktops that are not installed here (xfconf-query, dbus-send),
+// which record the arguments they are given.
+
+#include "platform/host/HostWallpaperFactory.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/ScriptFiles.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace tovra::platform::host {
+namespace {
+
+using tovra::test::readBytes;
+using tovra::test::writeScript;
+
+class DesktopToolsTest : public testing::Test {
+protected:
+    DesktopToolsTest() {
+        environment.set("GSETTINGS_BACKEND", "keyfile");
+        environment.set("XDG_CONFIG_HOME", (scratch.path() / "config").string());
+        environment.set("DBUS_SESSION_BUS_ADDRESS", std::nullopt);
+        const char* path = std::getenv("PATH");
+        environment.set("PATH", (scratch.path() / "bin").string() + ":" +
+                                    (path != nullptr ? path : "/usr/bin:/bin"));
+    }
+
+    /// Applies the picture on the desktop named as XDG_CURRENT_DESKTOP names it.
+    std::string apply(const std::string& desktop, WallpaperStyle style) {
+        std::ostringstream errors;
+        const auto service =
+            createHostWallpaper({desktop, "", "x11", true, false, {}}, "/nowhere", errors);
+        service->show(picture, style);
+        service->waitUntilIdle();
+        return errors.str();
+    }
+
+    static std::string gsettings(const std::string& key) {
+        ToolResult got =
+            ToolRunner().run({"gsettings", "get", "org.gnome.desktop.background", key});
+        return got.output.substr(0, got.output.find('\n'));
+    }
+
+    tovra::test::TempDir scratch;
+    tovra::test::ScopedEnvironment environment;
+    std::string picture = scratch.file("墙 纸.bmp");
+};
+
+TEST_F(DesktopToolsTest, GnomeGetsThePictureAndItsOptions) {
+    const struct {
+        WallpaperStyle style;
+        const char* options;
+    } cases[] = {{WallpaperStyle::Centred, "'centered'"},
+                 {WallpaperStyle::Tiled, "'wallpaper'"},
+                 {WallpaperStyle::Stretched, "'stretched'"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options);
+        ASSERT_EQ(apply("ubuntu:GNOME", c.style), "");
+        EXPECT_EQ(gsettings("picture-options"), c.options);
+        const std::string uri = gsettings("picture-uri");
+        EXPECT_TRUE(uri.starts_with("'file:///")) << uri;
+        EXPECT_TRUE(uri.ends_with("/%E5%A2%99%20%E7%BA%B8.bmp'")) << uri;
+        EXPECT_EQ(gsettings("picture-uri-dark"), uri);
+    }
+}
+
+struct StandInCase {
+    const char* name;
+    const char* desktop;
+    const char* tool;
+    const char* answer; // what the stand-in prints
+    WallpaperStyle style;
+    std::vector<std::string> logged; // in this order, {picture} standing for the path
+};
+
+class StandInToolTest : public DesktopToolsTest, public testing::WithParamInterface<StandInCase> {};
+
+TEST_P(StandInToolTest, TheDesktopsToolIsGivenEveryBackground) {
+    const auto& c = GetParam();
+    const auto log = scratch.path() / "calls.log";
+    writeScript(scratch.path() / "bin" / c.tool, "printf '%s|' \"$@\" >> '" + log.string() +
+                                                     "'\necho >> '" + log.string() + "'\nprintf '" +
+                                                     c.answer + "'");
+
+    ASSERT_EQ(apply(c.desktop, c.style), "");
+    const std::string calls = readBytes(log);
+    std::size_t from = 0;
+    for (std::string expected : c.logged) {
+        if (const auto at = expected.find("{picture}"); at != std::string::npos) {
+            expected.replace(at, 9, picture);
+        }
+        const auto found = calls.find(expected, from);
+        ASSERT_NE(found, std::string::npos) << expected << "\nin:\n" << calls;
+        from = found + expected.size();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, StandInToolTest,
+    testing::Values(
+        StandInCase{
+            "XfceEveryMonitorAndWorkspace",
+            "XFCE",
+            "xfconf-query",
+            "/backdrop/screen0/monitorVirtual1/workspace0/last-image\\n"
+            "/backdrop/screen0/monitorVirtual1/workspace0/image-style\\n"
+            "/backdrop/screen0/monitorVirtual1/workspace1/last-image\\n"
+            "/backdrop/screen0/monitor1/workspace0/color1\\n",
+            WallpaperStyle::Tiled,
+            {"-c|xfce4-desktop|-l|\n",
+             "-p|/backdrop/screen0/monitorVirtual1/workspace0/image-style|-n|-t|int|-s|2|\n",
+             "-p|/backdrop/screen0/monitorVirtual1/workspace0/last-image|-n|-t|string|-s|"
+             "{picture}|\n",
+             "-p|/backdrop/screen0/monitorVirtual1/workspace1/image-style|-n|-t|int|-s|2|\n",
+             "-p|/backdrop/screen0/monitorVirtual1/workspace1/last-image|-n|-t|string|-s|"
+             "{picture}|\n"}},
+        StandInCase{"XfceWithNoBackgroundStoredYet",
+                    "XFCE",
+                    "xfconf-query",
+                    "",
+                    WallpaperStyle::Centred,
+                    {"-p|/backdrop/screen0/monitor0/workspace0/image-style|-n|-t|int|-s|1|\n",
+                     "-p|/backdrop/screen0/monitor0/workspace0/last-image|-n|-t|string|-s|"
+                     "{picture}|\n"}},
+        StandInCase{"PlasmaEveryDesktopThroughItsScript",
+                    "KDE",
+                    "dbus-send",
+                    "",
+                    WallpaperStyle::Stretched,
+                    {"--session|--type=method_call|--print-reply|--dest=org.kde.plasmashell|"
+                     "/PlasmaShell|org.kde.PlasmaShell.evaluateScript|string:var all = desktops();",
+                     "d.writeConfig('Image', 'file://", "/%E5%A2%99%20%E7%BA%B8.bmp');",
+                     "d.writeConfig('FillMode', 0);"}}),
+    [](const testing::TestParamInfo<StandInCase>& tested) { return tested.param.name; });
+
+} // namespace
+} // namespace tovra::platform::host
