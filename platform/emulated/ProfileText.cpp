@@ -3,6 +3,7 @@
 #include "platform/TextCase.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <utility>
 
@@ -311,19 +312,24 @@ bool ProfileText::replaceSection(std::string_view section,
     if (!span && entries.empty()) {
         return false;
     }
-    std::vector<Line> old;
-    std::size_t at = span ? span->begin + 1 : lines_.size();
-    if (span) {
-        for (std::size_t i = span->end; i-- > span->begin + 1;) {
-            if (lines_[i].isEntry()) {
-                at = i;
-                old.insert(old.begin(), std::move(lines_[i]));
-                lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
-            }
-        }
-    } else {
+    if (!span) {
         insertLine(lines_.size(), '[' + std::string(trimmed(section)) + ']');
-        ++at;
+    }
+    // The section's lines are taken apart and put back in one splice: a large
+    // section rewritten line by line would shift the rest of the file once
+    // per line.
+    const std::size_t begin = span ? span->begin + 1 : lines_.size();
+    const std::size_t end = span ? span->end : lines_.size();
+    std::vector<Line> body;  // the lines before the first entry, then the new entries
+    std::vector<Line> old;   // the entry lines, in order
+    std::vector<Line> after; // the other lines from the first entry on
+    for (std::size_t i = begin; i < end; ++i) {
+        Line& line = lines_[i];
+        auto& into = line.isEntry() ? old : (old.empty() ? body : after);
+        into.push_back(std::move(line));
+    }
+    if (old.empty()) { // no entry yet: new ones follow the header
+        std::swap(body, after);
     }
     bool differs = old.size() != entries.size();
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -331,14 +337,32 @@ bool ProfileText::replaceSection(std::string_view section,
         const std::string_view stored = std::string_view(value).substr(firstNonBlank(value));
         if (i < old.size() && equalsIgnoringCase(old[i].name(), trimmed(key)) && old[i].hasValue &&
             old[i].rawValue() == stored) {
-            lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at + i), std::move(old[i]));
+            body.push_back(std::move(old[i])); // an unchanged line keeps its bytes
             continue;
         }
         differs = true;
-        insertLine(at + i, std::string(trimmed(key)) + '=' + std::string(stored));
+        body.push_back(
+            parseLine(std::string(trimmed(key)) + '=' + std::string(stored), lineBreak_));
     }
+    std::move(after.begin(), after.end(), std::back_inserter(body));
+    spliceLines(begin, end, std::move(body));
     changed();
     return differs || !span;
+}
+
+void ProfileText::spliceLines(std::size_t begin, std::size_t end, std::vector<Line> lines) {
+    const auto at = lines_.begin() + static_cast<std::ptrdiff_t>(begin);
+    lines_.erase(at, lines_.begin() + static_cast<std::ptrdiff_t>(end));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(begin),
+                  std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+    // Only the file's last line may lack a line break; one that now has a
+    // line after it gains the file's break.
+    const std::size_t last = std::min(begin + lines.size(), lines_.size() - 1);
+    for (std::size_t i = begin > 0 ? begin - 1 : 0; i < last; ++i) {
+        if (lines_[i].lineBreak == LineBreak::None) {
+            lines_[i].lineBreak = lineBreak_;
+        }
+    }
 }
 
 std::optional<std::string> ProfileText::serialize(Encoder encode) const {

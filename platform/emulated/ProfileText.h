@@ -122,6 +122,8 @@ private:
     [[nodiscard]] std::optional<Span> firstSection(std::string_view name) const;
     [[nodiscard]] std::optional<std::size_t> findKey(Span span, std::string_view key) const;
     void insertLine(std::size_t position, std::string text);
+    /// Replaces lines [begin, end) with lines.
+    void spliceLines(std::size_t begin, std::size_t end, std::vector<Line> lines);
     void changed() { index_.reset(); }
 
     std::vector<Line> lines_;

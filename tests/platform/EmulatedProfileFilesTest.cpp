@@ -113,6 +113,48 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(tested.param.name);
     });
 
+// A section write replaces the entry lines only: comments and blank lines
+// keep their places, and every line but the file's last keeps a line break.
+struct SectionLayoutCase {
+    const char* name;
+    std::string before;
+    std::vector<ProfileEntry> entries;
+    std::string after;
+};
+
+class EmulatedSectionLayout : public ::testing::TestWithParam<SectionLayoutCase> {};
+
+TEST_P(EmulatedSectionLayout, KeepsWhatIsNotAnEntry) {
+    TempDir dir;
+    const std::string file = dir.file("layout.ini");
+    writeBytes(file, GetParam().before);
+    EmulatedProfileFiles profiles;
+    EXPECT_TRUE(profiles.writeSection(file, "s", GetParam().entries));
+    EXPECT_EQ(readBytes(file), GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, EmulatedSectionLayout,
+    ::testing::Values(SectionLayoutCase{"NewEntriesTakeThePlaceOfTheFirst",
+                                        "[s]\r\n; c\r\na=1\r\n; d\r\nb=2\r\n[t]\r\nz=3",
+                                        {{"a", "1"}, {"n", "2"}, {"m", "3"}},
+                                        "[s]\r\n; c\r\na=1\r\nn=2\r\nm=3\r\n; d\r\n[t]\r\nz=3"},
+                      SectionLayoutCase{"EntriesOfASectionWithoutAnyFollowItsHeader",
+                                        "[s]\r\n; c\r\n[t]\r\n",
+                                        {{"k", "v"}},
+                                        "[s]\r\nk=v\r\n; c\r\n[t]\r\n"},
+                      SectionLayoutCase{"ALastLineWithoutABreakGainsOne",
+                                        "[s]\r\na=1",
+                                        {{"a", "1"}, {"b", "2"}},
+                                        "[s]\r\na=1\r\nb=2\r\n"},
+                      SectionLayoutCase{"ALastEntryMovedBeforeACommentKeepsItsLine",
+                                        "[s]\r\na=1\r\n; c\r\nb=2",
+                                        {{"a", "x"}, {"b", "2"}},
+                                        "[s]\r\na=x\r\nb=2\r\n; c\r\n"}),
+    [](const ::testing::TestParamInfo<SectionLayoutCase>& tested) {
+        return std::string(tested.param.name);
+    });
+
 struct ReadCase {
     const char* name;
     std::string bytes;
