@@ -5,7 +5,7 @@
 #include "library/core/LibraryRules.h"
 #include "library/core/WallpaperLinks.h"
 #include "settings/SettingsIndex.h"
-#include "tests/support/LibraryPeerDoubles.h"
+#include "tests/support/LibraryWindowFixture.h"
 #include "tests/support/MainWindowHarness.h"
 #include "tests/support/ModalDialogs.h"
 #include "tests/support/TempDir.h"
@@ -28,57 +28,7 @@
 
 namespace tovra::library {
 
-class LibraryWindowFixture {
-public:
-    explicit LibraryWindowFixture(const std::string& fileText = {}) {
-        if (!fileText.empty()) {
-            test::writeBytes(harness.settingsFile, fileText);
-        }
-        window = std::make_unique<TFormPicManger>(
-            nullptr, LibraryServices{*harness.platform, harness.errors, harness.settingsFile,
-                                     std::string(settings::kSectionPrefix), peers.peers()});
-        window->show();
-    }
-
-    [[nodiscard]] QStringList nodes() const {
-        QStringList names;
-        for (int i = 0; i < window->TVPictype->topLevelItemCount(); ++i) {
-            names << window->TVPictype->topLevelItem(i)->text(0);
-        }
-        return names;
-    }
-    [[nodiscard]] QStringList items() const {
-        QStringList captions;
-        for (int i = 0; i < window->LVFilelist->count(); ++i) {
-            captions << window->LVFilelist->item(i)->text();
-        }
-        return captions;
-    }
-    [[nodiscard]] std::string file() const { return test::readBytes(harness.settingsFile); }
-
-    void clickCategory(int index) {
-        QTreeWidget* tree = window->TVPictype;
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(tree->topLevelItem(index)).center());
-    }
-    void clickPicture(int index) {
-        QListWidget* list = window->LVFilelist;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(index)).center());
-    }
-    /// Answers the next input dialog with text (OK) or with Cancel.
-    void answerInput(const QString& text, bool ok) {
-        driver.onNext<toolkit::SkinInputDialog>([text, ok](toolkit::SkinInputDialog& dialog) {
-            dialog.edit->setText(text);
-            QTest::mouseClick(ok ? dialog.okButton : dialog.cancelButton, Qt::LeftButton);
-        });
-    }
-
-    test::MainWindowHarness harness;
-    test::RecordingLibraryPeers peers;
-    test::ModalDriver driver;
-    std::unique_ptr<TFormPicManger> window;
-};
+using test::LibraryWindowFixture;
 
 class PicMangerGuiTest : public QObject {
     Q_OBJECT
