@@ -200,6 +200,9 @@ TEST_F(ApplyFailureTest, UndecodablePicturesWriteNothing) {
     expectNothingWritten(
         file("cut.jpg", tovra::test::jpegFile(tovra::test::photoPicture({64, 64})).substr(0, 300)));
     expectNothingWritten(file("empty.gif", tovra::test::gifFile({8, 8}, {})));
+    // Handed over as they are, yet no pictures: the desktop would go blank.
+    expectNothingWritten(file("empty.bmp", ""));
+    expectNothingWritten(file("text.bmp", "not a picture"));
 }
 
 TEST_F(ApplyFailureTest, ABitmapFileThatCannotBeReplacedWritesNothing) {

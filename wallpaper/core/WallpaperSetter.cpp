@@ -23,15 +23,25 @@ PictureFormat conversionFormat(const std::string& path) {
     return upperExtension(path) == ".GIF" ? PictureFormat::Gif : PictureFormat::Jpeg;
 }
 
-/// The width of a picture handed over unconverted, for the smart style.
-int widthOfFile(const std::string& path) {
+/// The width of a picture handed over unconverted, read from its header. A
+/// file that is no picture (empty, cut short, anything else under a picture's
+/// name) is refused before anything is written: the system would show a
+/// blank desktop. Where this build has no decoder for the format the header
+/// goes unread (0), unless the smart style needs the width.
+int widthOfFile(const std::string& path, bool widthNeeded) {
     const std::string bytes = picture::readPictureFile(path);
     const auto format = picture::formatOfContent(bytes);
     if (!format) {
-        throw picture::PictureError(picture::PictureFault::Undecodable,
-                                    path + " is no picture whose width can be read");
+        throw picture::PictureError(picture::PictureFault::Undecodable, path + " is no picture");
     }
-    return picture::pictureSize(bytes, *format).width;
+    try {
+        return picture::pictureSize(bytes, *format).width;
+    } catch (const picture::PictureError& error) {
+        if (error.fault() != picture::PictureFault::NoDecoder || widthNeeded) {
+            throw;
+        }
+        return 0;
+    }
 }
 
 } // namespace
@@ -80,8 +90,8 @@ ApplyOutcome WallpaperSetter::applyWallpaper(const std::string& picture, ApplyVa
     if (isConverted(variant, upperExtension(picture))) {
         referenceWidth = convertFitted(picture);
         path = WallpaperBitmapFile();
-    } else if (styleCode == kStyleSmart) {
-        referenceWidth = widthOfFile(picture);
+    } else {
+        referenceWidth = widthOfFile(picture, styleCode == kStyleSmart);
     }
     const int screenWidth = styleCode == kStyleSmart ? screenMetric(platform::kSmCxScreen) : 0;
     const int style = styleToWrite(styleCode, referenceWidth, screenWidth);
