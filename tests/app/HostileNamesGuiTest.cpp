@@ -104,13 +104,9 @@ std::string stored(const std::string& name) {
                                       : name.substr(first, name.find_last_not_of(' ') - first + 1);
 }
 
-/// text without the first occurrence of part, which it must hold.
+/// text without the first occurrence of part (which the test put there).
 std::string without(std::string text, const std::string& part) {
-    const auto at = text.find(part);
-    if (at == std::string::npos) {
-        qFatal("the test's own text lacks the part it takes out");
-    }
-    return text.erase(at, part.size());
+    return text.erase(text.find(part), part.size());
 }
 
 QString qtext(const std::string& utf8) {
@@ -165,16 +161,8 @@ class HostileNamesGuiTest : public QObject {
     [[nodiscard]] std::optional<std::string> wallpaper() const {
         return tovra::test::desktopValue(h->platform->registry, "Wallpaper");
     }
-    /// Makes the file; false where the file system refuses the name.
-    bool makeFile(const std::string& name, const std::string& bytes) const {
-        std::error_code error;
-        std::filesystem::create_directories(folder, error);
-        if (name.empty() || error) {
-            return false;
-        }
-        std::ofstream out(folder / name, std::ios::binary);
-        out << bytes;
-        return static_cast<bool>(out.flush());
+    void makeFile(const std::string& name, const std::string& bytes) const {
+        tovra::test::writeBytes(folder / name, bytes);
     }
     [[nodiscard]] std::string pathOf(const std::string& name) const {
         return (folder / name).string();
@@ -211,6 +199,7 @@ private Q_SLOTS:
     void init() {
         h = std::make_unique<MainWindowHarness>();
         folder = h->temp.path() / "pictures";
+        std::filesystem::create_directories(folder);
     }
     void cleanup() { h.reset(); }
 
@@ -220,7 +209,8 @@ private Q_SLOTS:
     void aPictureFileThroughTheListAndThePreview() {
         const HostileKind& kind = fetchKind();
         const std::string name = kind.text + ".bmp";
-        QVERIFY(makeFile(name, bmpBytes()) && makeFile("plain.bmp", bmpBytes()));
+        makeFile(name, bmpBytes());
+        makeFile("plain.bmp", bmpBytes());
         const std::string base = kHead + kTail;
         tovra::TFormPiclist& list = startInFolder(base);
         std::string section = kListHeader;
@@ -312,8 +302,9 @@ private Q_SLOTS:
         if (isFolder) {
             std::filesystem::create_directories(path);
         } else {
-            QVERIFY(makeFile(name.toStdString(), bytes.toStdString()));
+            makeFile(name.toStdString(), bytes.toStdString());
         }
+        QVERIFY(std::filesystem::exists(path));
         tovra::TFormPiclist& list = startInFolder(kHead + kListHeader + path + "=\r\n" + kTail);
         const std::string before = registry();
         const std::string settingsBefore = settings();
@@ -377,8 +368,8 @@ private Q_SLOTS:
         const std::string name = kind.text + ".bmp";
         const std::string base = kHead + kTail;
         LibraryWindowFixture library(base);
-        folder = library.harness.temp.path() / "pictures";
-        QVERIFY(makeFile(name, bmpBytes()) && makeFile("plain.bmp", bmpBytes()));
+        makeFile(name, bmpBytes());
+        makeFile("plain.bmp", bmpBytes());
         library.clickCategory(0);
         library.driver.onNext<QFileDialog>([&](QFileDialog& dialog) {
             dialog.setDirectory(qtext(folder.string()));
