@@ -428,6 +428,7 @@ private Q_SLOTS:
         library.harness.boxes.answers = {platform::kIdOk};
         QTest::mouseClick(library.window->SBDelType, Qt::LeftButton);
         QCOMPARE(library.file(), without(onePictureLess, kCars));
+        QCOMPARE(library.harness.boxes.calls.size(), std::size_t{1}); // the question alone
     }
 };
 
