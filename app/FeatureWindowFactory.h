@@ -5,10 +5,10 @@
 // what the windows work with and hands it to the main window.
 
 #include "app/FeatureWindows.h"
-#include "app/core/ErrorRoute.h"
-#include "app/core/ProgramState.h"
 #include "library/LibraryPeers.h"
 #include "platform/Platform.h"
+#include "toolkit/core/ErrorRoute.h"
+#include "wallpaper/core/ProgramState.h"
 
 #include <functional>
 #include <map>

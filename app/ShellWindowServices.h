@@ -4,8 +4,8 @@
 // protection settings, the About window) work with; app/ keeps it alive
 // longer than they live.
 
-#include "app/core/ErrorRoute.h"
 #include "platform/Platform.h"
+#include "toolkit/core/ErrorRoute.h"
 
 namespace tovra {
 

@@ -2,8 +2,8 @@
 
 #include "app/FeatureWindowFactory.h"
 #include "app/Unit_TovraDesktop.h"
-#include "app/core/ErrorRoute.h"
 #include "toolkit/ErrorGuard.h"
+#include "toolkit/core/ErrorRoute.h"
 #include "wallpaper/Unit_PicView.h"
 #include "wallpaper/Unit_Piclist.h"
 

@@ -9,10 +9,10 @@
 #include "app/FeatureWindows.h"
 #include "app/Magnetic.h"
 #include "app/core/DockLayout.h"
-#include "app/core/ErrorRoute.h"
-#include "app/core/ProgramState.h"
 #include "app/core/TransparencyDrag.h"
 #include "platform/Platform.h"
+#include "toolkit/core/ErrorRoute.h"
+#include "wallpaper/core/ProgramState.h"
 
 #include <array>
 #include <cstdint>

@@ -8,8 +8,6 @@
 #include "app/Unit_TovraDesktop.h"
 #include "app/Unit_code.h"
 #include "app/Unit_logo.h"
-#include "app/core/ErrorRoute.h"
-#include "app/core/ProgramState.h"
 #include "app/core/QtPlatformChoice.h"
 #include "platform/NativePlatform.h"
 #include "settings/SettingsIndex.h"
@@ -18,8 +16,10 @@
 #include "toolkit/QtHostDesktop.h"
 #include "toolkit/QtMessageBoxes.h"
 #include "toolkit/QtTrayIcon.h"
+#include "toolkit/core/ErrorRoute.h"
 #include "wallpaper/Unit_PicView.h"
 #include "wallpaper/Unit_Piclist.h"
+#include "wallpaper/core/ProgramState.h"
 
 #include <exception>
 #include <memory>

@@ -3,8 +3,8 @@
 // What the desktop subsystem's windows work with; app/ keeps it alive longer
 // than they live.
 
-#include "app/core/ErrorRoute.h"
 #include "platform/Platform.h"
+#include "toolkit/core/ErrorRoute.h"
 
 #include <string>
 

@@ -1,6 +1,5 @@
 #include "painting/Unit_huihua.h"
 
-#include "desktop/core/ColorTable.h"
 #include "painting/PaintCanvas.h"
 #include "painting/core/Stamp.h"
 #include "toolkit/ColorComboBox.h"
@@ -12,6 +11,7 @@
 #include "toolkit/SkinOpenDialog.h"
 #include "toolkit/SkinPictureButton.h"
 #include "toolkit/SvgPicture.h"
+#include "toolkit/core/ColorTable.h"
 
 #include <array>
 #include <utility>

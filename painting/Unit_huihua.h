@@ -11,9 +11,9 @@
 // from which the window repaints whatever was covered. The canvas (Image1)
 // covers the whole window and takes every mouse event the window would.
 
-#include "app/core/ErrorRoute.h"
 #include "painting/core/PaintingTools.h"
 #include "platform/Screen.h"
+#include "toolkit/core/ErrorRoute.h"
 
 #include <functional>
 

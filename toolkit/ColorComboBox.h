@@ -5,8 +5,8 @@
 // swatch is that colour as the system has it now). The desktop-icon window
 // offers all 50; the painting window the 16 standard colours.
 
-#include "desktop/core/ColorTable.h"
 #include "platform/Screen.h"
+#include "toolkit/core/ColorTable.h"
 
 #include <cstdint>
 

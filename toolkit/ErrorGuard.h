@@ -7,7 +7,7 @@
 // it or discards it. The application's notify() stays as the last resort for
 // whatever a handler without a guard lets out.
 
-#include "app/core/ErrorRoute.h"
+#include "toolkit/core/ErrorRoute.h"
 
 #include <exception>
 #include <string>

@@ -14,8 +14,8 @@
 // failure ends the handler and goes to the program-wide failure route instead
 // of crossing Qt's signal and slot machinery.
 
-#include "app/core/ErrorRoute.h"
 #include "toolkit/ErrorGuard.h"
+#include "toolkit/core/ErrorRoute.h"
 
 #include <utility>
 

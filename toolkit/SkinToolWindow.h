@@ -6,8 +6,8 @@
 // without a taskbar entry, of a fixed size, with the program's face colour,
 // a dark blue edge and the Song face. Every handler body runs inside guard().
 
-#include "app/core/ErrorRoute.h"
 #include "toolkit/ErrorGuard.h"
+#include "toolkit/core/ErrorRoute.h"
 
 #include <utility>
 

@@ -7,9 +7,9 @@
 // wallpaper/core/RotationSettings; the window copies its record to and from
 // the controls.
 
-#include "app/core/ProgramState.h"
 #include "platform/ProfileFiles.h"
 #include "toolkit/SettingsForm.h"
+#include "wallpaper/core/ProgramState.h"
 #include "wallpaper/core/RotationSettings.h"
 
 #include <string>

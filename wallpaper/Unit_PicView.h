@@ -12,10 +12,10 @@
 // hands the program-wide failure route to ApplicationEvents1Exception: from
 // then on no failure is shown to the user.
 
-#include "app/core/ErrorRoute.h"
-#include "app/core/ProgramState.h"
 #include "platform/Platform.h"
 #include "toolkit/SkinToolWindow.h"
+#include "toolkit/core/ErrorRoute.h"
+#include "wallpaper/core/ProgramState.h"
 #include "wallpaper/core/WallpaperSetter.h"
 
 #include <functional>

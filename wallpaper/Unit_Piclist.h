@@ -11,11 +11,11 @@
 // line out of the section, never another's: the rules are
 // wallpaper::PicNameList's, the rotation's wallpaper::WallpaperRotation's.
 
-#include "app/core/ErrorRoute.h"
-#include "app/core/ProgramState.h"
 #include "platform/Platform.h"
 #include "toolkit/SkinToolWindow.h"
+#include "toolkit/core/ErrorRoute.h"
 #include "wallpaper/core/NextEntry.h"
+#include "wallpaper/core/ProgramState.h"
 
 #include <string>
 #include <vector>

@@ -5,8 +5,8 @@
 // and the desktop's icon list in a fixed order. The window only copies the
 // record to and from its controls.
 
-#include "desktop/core/ColorTable.h"
 #include "platform/Platform.h"
+#include "toolkit/core/ColorTable.h"
 
 #include <array>
 #include <string>

@@ -16,14 +16,14 @@
 #include "app/ShellWindowServices.h"
 #include "app/Startup.h"
 #include "app/Unit_TovraDesktop.h"
-#include "app/core/ErrorRoute.h"
-#include "app/core/ProgramState.h"
 #include "platform/NativePlatform.h"
 #include "tests/support/EmulatedFakes.h"
 #include "tests/support/FeatureWindowDoubles.h"
 #include "tests/support/HostStandIns.h"
 #include "tests/support/TempDir.h"
 #include "toolkit/QtHostDesktop.h"
+#include "toolkit/core/ErrorRoute.h"
+#include "wallpaper/core/ProgramState.h"
 
 #include <functional>
 #include <memory>

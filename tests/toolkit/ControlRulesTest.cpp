@@ -1,8 +1,8 @@
 // The controls' window-free rules and the error guard every handler runs in.
 
-#include "app/core/ErrorRoute.h"
 #include "tests/support/HostStandIns.h"
 #include "toolkit/ErrorGuard.h"
+#include "toolkit/core/ErrorRoute.h"
 #include "toolkit/core/ItemIndex.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,6 @@
 // tested in ControlRulesTest), the dialog's placement and drag, and the
 // settings-window pattern's load, save and return.
 
-#include "app/core/ErrorRoute.h"
 #include "tests/support/HostStandIns.h"
 #include "tests/support/ModalDialogs.h"
 #include "toolkit/FlatTitlebar.h"
@@ -11,6 +10,7 @@
 #include "toolkit/SettingsForm.h"
 #include "toolkit/SkinRadioGroup.h"
 #include "toolkit/SkinTrackBar.h"
+#include "toolkit/core/ErrorRoute.h"
 
 #include <stdexcept>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "app/core/ErrorRoute.h"
+#include "toolkit/core/ErrorRoute.h"
 
 #include <utility>
 

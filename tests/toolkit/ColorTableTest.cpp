@@ -1,6 +1,6 @@
 // The colour pickers' 50 entries, and what a stored index shows.
 
-#include "desktop/core/ColorTable.h"
+#include "toolkit/core/ColorTable.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
