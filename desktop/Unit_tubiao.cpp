@@ -165,8 +165,8 @@ void TFormtubiao::showControls(const IconSettings& settings) {
     for (std::size_t row = 0; row < settings.hiddenItems.size(); ++row) {
         CheckListBox1->setChecked(static_cast<int>(row), settings.hiddenItems[row]);
     }
-    ColorComboBox1->setCurrentIndex(pickerIndexOrBlack(settings.foregroundColor));
-    ColorComboBox2->setCurrentIndex(pickerIndexOrBlack(settings.backgroundColor));
+    ColorComboBox1->setCurrentIndex(toolkit::pickerIndexOrBlack(settings.foregroundColor));
+    ColorComboBox2->setCurrentIndex(toolkit::pickerIndexOrBlack(settings.backgroundColor));
     CheckRadioBox1->setChecked(settings.transparentText);
     CheckRadioBox2->setChecked(settings.restoreSystemColors); // CheckRadioBox2Click follows
     RadioGroup1->setItemIndex(settings.desktopItem);

@@ -150,7 +150,7 @@ void TFormhuihua::createToolBar() {
 
 void TFormhuihua::createPenPage() {
     auto* page = new QWidget(Notebook1);
-    CBLinecolor = new toolkit::ColorComboBox(services_.screen, page, desktop::kStandardColorCount);
+    CBLinecolor = new toolkit::ColorComboBox(services_.screen, page, toolkit::kStandardColorCount);
     CBLinecolor->setCurrentIndex(kGreenIndex);
     lbl1 = row(page, 0, QStringLiteral("画笔颜色"), CBLinecolor);
     EDLine = new toolkit::NumberEdit(kNumberMin, kNumberMax, page);
@@ -167,7 +167,7 @@ void TFormhuihua::createTextPage() {
     CBBFont->addItems(faces);
     CBBFont->setCurrentIndex(-1);
     lbl3 = row(page, 0, QStringLiteral("字体"), CBBFont);
-    CBBcolor = new toolkit::ColorComboBox(services_.screen, page, desktop::kStandardColorCount);
+    CBBcolor = new toolkit::ColorComboBox(services_.screen, page, toolkit::kStandardColorCount);
     CBBcolor->setCurrentIndex(kGreenIndex);
     lbl4 = row(page, 1, QStringLiteral("颜色"), CBBcolor);
     EDfontsize = new toolkit::NumberEdit(kNumberMin, kNumberMax, page);

@@ -14,7 +14,7 @@ QColor fromColorRef(std::uint32_t bgr) {
 namespace {
 
 std::uint32_t shownColor(platform::Screen& screen, std::uint32_t value) {
-    const bool system = (value & 0xFF000000u) == desktop::kSystemColor;
+    const bool system = (value & 0xFF000000u) == kSystemColor;
     return system ? screen.getSysColor(static_cast<int>(value & 0xFFu)) : value;
 }
 
@@ -23,10 +23,10 @@ std::uint32_t shownColor(platform::Screen& screen, std::uint32_t value) {
 ColorComboBox::ColorComboBox(platform::Screen& screen, QWidget* parent, int entries)
     : QComboBox(parent)
     , screen_(screen) {
-    const auto count = static_cast<std::size_t>(
-        std::clamp(entries, 0, static_cast<int>(desktop::kPickerColors.size())));
+    const auto count =
+        static_cast<std::size_t>(std::clamp(entries, 0, static_cast<int>(kPickerColors.size())));
     for (std::size_t i = 0; i < count; ++i) {
-        const auto& entry = desktop::kPickerColors[i];
+        const auto& entry = kPickerColors[i];
         QPixmap swatch(14, 10);
         swatch.fill(fromColorRef(shownColor(screen, entry.value)));
         addItem(QIcon(swatch),
@@ -39,7 +39,7 @@ std::uint32_t ColorComboBox::currentColor() const {
     if (index < 0) {
         return 0;
     }
-    return shownColor(screen_, desktop::pickerColor(index));
+    return shownColor(screen_, pickerColor(index));
 }
 
 } // namespace tovra::toolkit

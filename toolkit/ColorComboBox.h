@@ -1,6 +1,6 @@
 #pragma once
 
-// A colour picker: the first entries of the colour list (desktop/core/
+// A colour picker: the first entries of the colour list (toolkit/core/
 // ColorTable.h), each shown by its name beside a swatch (a system colour's
 // swatch is that colour as the system has it now). The desktop-icon window
 // offers all 50; the painting window the 16 standard colours.
@@ -24,7 +24,7 @@ class ColorComboBox : public QComboBox {
 public:
     /// entries: how many of the list's entries, from the first.
     ColorComboBox(platform::Screen& screen, QWidget* parent = nullptr,
-                  int entries = static_cast<int>(desktop::kPickerColors.size()));
+                  int entries = static_cast<int>(kPickerColors.size()));
 
     /// The chosen entry's colour as 0x00BBGGRR, a system colour resolved to
     /// what the system has now; black while none is chosen.

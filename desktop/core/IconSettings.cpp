@@ -60,8 +60,8 @@ void loadRegistry(platform::Registry& registry, IconSettings& settings) {
 void saveCaptionColors(platform::Platform& platform, settings::IniFile& file,
                        platform::Hwnd listView, const IconSettings& settings) {
     const auto section = tubiaoSection();
-    colorDesktopCaptions(platform.windows, listView, pickerColor(settings.foregroundColor),
-                         pickerColor(settings.backgroundColor), settings.transparentText);
+    colorDesktopCaptions(platform.windows, listView, toolkit::pickerColor(settings.foregroundColor),
+                         toolkit::pickerColor(settings.backgroundColor), settings.transparentText);
     file.writeInteger(section, std::string(key::kClarity), settings.transparentText ? 1 : 0);
     file.writeInteger(section, std::string(key::kTubiaoColorF), settings.foregroundColor);
     if (!settings.transparentText) {
@@ -117,9 +117,9 @@ IconSettings LoadIconSettings(platform::Platform& platform, const std::string& s
         settings.restoreSystemColors = true;
     }
     settings.foregroundColor =
-        pickerIndexOrBlack(file.readInteger(section, std::string(key::kTubiaoColorF), 0));
+        toolkit::pickerIndexOrBlack(file.readInteger(section, std::string(key::kTubiaoColorF), 0));
     settings.backgroundColor =
-        pickerIndexOrBlack(file.readInteger(section, std::string(key::kTubiaoColorB), 0));
+        toolkit::pickerIndexOrBlack(file.readInteger(section, std::string(key::kTubiaoColorB), 0));
     return settings;
 }
 

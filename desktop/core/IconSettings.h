@@ -13,10 +13,14 @@
 
 namespace tovra::desktop {
 
+/// The foreground and background pickers' entries when the window opens.
+inline constexpr int kInitialForegroundIndex = 10; // clLime
+inline constexpr int kInitialBackgroundIndex = 5;  // clPurple
+
 struct IconSettings {
     /// CheckListBox1: "NoDesktop", "NoNetHood", "NoEntireNetwork".
     std::array<bool, 3> hiddenItems{};
-    /// ColorComboBox1 and ColorComboBox2: indices into kPickerColors.
+    /// ColorComboBox1 and ColorComboBox2: indices into toolkit::kPickerColors.
     int foregroundColor = kInitialForegroundIndex;
     int backgroundColor = kInitialBackgroundIndex;
     /// CheckRadioBox1: captions on a transparent background.

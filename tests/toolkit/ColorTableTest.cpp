@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-namespace tovra::desktop {
+namespace tovra::toolkit {
 namespace {
 
 TEST(ColorTable, FiftyEntriesByNameAndValueInOrder) {
@@ -42,4 +42,4 @@ TEST(ColorTable, StoredIndexOutsideTheListShowsBlack) {
 }
 
 } // namespace
-} // namespace tovra::desktop
+} // namespace tovra::toolkit

@@ -1,15 +1,16 @@
 #pragma once
 
-// The colour list of the desktop-icon window's two colour pickers (and, its
-// first 16, of the painting window's): 50 entries in a fixed order, each shown
-// by its name. Values are 0x00BBGGRR; a system colour is 0xFF000000 plus the
-// Windows system colour index, sent to the shell unchanged.
+// The colour list of the colour pickers (toolkit::ColorComboBox): 50 entries
+// in a fixed order, each shown by its name; the desktop-icon window offers
+// them all, the painting window the first 16. Values are 0x00BBGGRR; a
+// system colour is 0xFF000000 plus the Windows system colour index, sent to
+// the shell unchanged.
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
-namespace tovra::desktop {
+namespace tovra::toolkit {
 
 struct PickerColor {
     std::string_view name;
@@ -74,10 +75,6 @@ inline constexpr std::array<PickerColor, 50> kPickerColors = {{
 /// The first 16 entries are the standard colours, clBlack to clWhite.
 inline constexpr int kStandardColorCount = 16;
 
-/// The foreground and background pickers' entries when the window opens.
-inline constexpr int kInitialForegroundIndex = 10; // clLime
-inline constexpr int kInitialBackgroundIndex = 5;  // clPurple
-
 /// A stored picker index as the picker shows it: an index outside 0..49
 /// (-1 is stored for a picker that had no selection) shows clBlack, index 0.
 [[nodiscard]] constexpr int pickerIndexOrBlack(int stored) {
@@ -89,4 +86,4 @@ inline constexpr int kInitialBackgroundIndex = 5;  // clPurple
     return kPickerColors[static_cast<std::size_t>(pickerIndexOrBlack(index))].value;
 }
 
-} // namespace tovra::desktop
+} // namespace tovra::toolkit

@@ -1,7 +1,10 @@
 #pragma once
 
-// The few values the whole program shares. app/ creates one ProgramState and
-// hands it by reference to the windows that need it.
+// The few values the whole program shares, all of them the wallpaper
+// rotation's: its count, its selection mode and position, and the temporary
+// folder its pictures are converted in. app/ creates one ProgramState and
+// hands it by reference to the windows that need it (the main window loads
+// and saves the count, the rotation settings window sets the mode).
 
 #include <cstdint>
 #include <string>
