@@ -6,6 +6,9 @@
 #include "toolkit/core/ErrorRoute.h"
 #include "wallpaper/Unit_PicView.h"
 #include "wallpaper/Unit_Piclist.h"
+#include "wallpaper/core/WallpaperSetterSource.h"
+
+#include <utility>
 
 namespace tovra {
 
@@ -22,19 +25,39 @@ bool startMainWindow(TFormTovraDesktop& window, ErrorRoute& errors) {
 
 WallpaperWindows::WallpaperWindows() = default;
 WallpaperWindows::WallpaperWindows(WallpaperWindows&&) noexcept = default;
-WallpaperWindows& WallpaperWindows::operator=(WallpaperWindows&&) noexcept = default;
-WallpaperWindows::~WallpaperWindows() = default;
+
+WallpaperWindows& WallpaperWindows::operator=(WallpaperWindows&& other) noexcept {
+    if (this != &other) {
+        release();
+        setters = std::move(other.setters);
+        preview = std::move(other.preview);
+        list = std::move(other.list);
+    }
+    return *this;
+}
+
+WallpaperWindows::~WallpaperWindows() {
+    release();
+}
+
+void WallpaperWindows::release() noexcept {
+    list.reset();
+    preview.reset();
+    setters.reset();
+}
 
 WallpaperWindows startWallpaperWindows(TFormTovraDesktop& mainWindow,
                                        const FeatureWindowServices& services,
                                        FeatureWindows& features) {
     WallpaperWindows windows;
+    windows.setters = std::make_unique<wallpaper::WallpaperSetterSource>(
+        wallpaper::WallpaperServices::from(services.platform));
     windows.preview = std::make_unique<TFormPicView>(PicViewServices{
-        services.platform, services.state, services.errors,
+        services.platform, services.state, services.errors, *windows.setters,
         [&features](QWidget& owner) { features.run(FeatureWindow::About, owner); }});
     windows.list = std::make_unique<TFormPiclist>(
         PiclistServices{services.platform, services.state, services.errors, services.settingsFile,
-                        *windows.preview});
+                        *windows.setters, *windows.preview});
     windows.preview->setWallpaperList(windows.list->lvpicture);
     mainWindow.setDockedWindows(windows.list.get(), windows.preview.get());
     return windows;

@@ -5,6 +5,10 @@
 
 #include <memory>
 
+namespace tovra::wallpaper {
+class WallpaperSetterSource;
+}
+
 namespace tovra {
 
 class ErrorRoute;
@@ -21,23 +25,28 @@ struct FeatureWindowServices;
 /// the program ends without the exit steps.
 [[nodiscard]] bool startMainWindow(TFormTovraDesktop& window, ErrorRoute& errors);
 
-/// The two windows that live beside the main window from start-up to exit.
+/// The two windows that live beside the main window from start-up to exit,
+/// and the wallpaper setter they both apply with.
 struct WallpaperWindows {
     WallpaperWindows();
     WallpaperWindows(WallpaperWindows&&) noexcept;
     WallpaperWindows& operator=(WallpaperWindows&&) noexcept;
     ~WallpaperWindows();
 
+    std::unique_ptr<wallpaper::WallpaperSetterSource> setters;
     std::unique_ptr<TFormPicView> preview;
-    /// Declared after the preview, so that it goes first: its timer uses the
-    /// preview's setter.
     std::unique_ptr<TFormPiclist> list;
+
+private:
+    /// The list first, then the preview, then the setter: each goes before
+    /// what it uses.
+    void release() noexcept;
 };
 
 /// Creates the picture preview (from here on failures are discarded without
-/// a message), then the wallpaper list (its rotation timer starts), both
-/// hidden, and docks them to the main window. The preview's "关于本程式" opens
-/// features' About window.
+/// a message, and TempDir is captured), then the wallpaper list (its rotation
+/// timer starts), both hidden, and docks them to the main window. The
+/// preview's "关于本程式" opens features' About window.
 [[nodiscard]] WallpaperWindows startWallpaperWindows(TFormTovraDesktop& mainWindow,
                                                      const FeatureWindowServices& services,
                                                      FeatureWindows& features);

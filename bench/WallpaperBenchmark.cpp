@@ -42,9 +42,10 @@ void BM_RotationTick(benchmark::State& state) {
     const auto native = tovra::platform::emulated::createEmulatedPlatform(
         {desktop, boxes, tray}, tovra::platform::emulated::StateRoot(folder.path() / "state"));
     const tovra::platform::Platform platform = native->platform();
-    tovra::wallpaper::WallpaperSetter setter(tovra::wallpaper::WallpaperServices::from(platform),
-                                             platform.files.tempPath());
-    tovra::wallpaper::WallpaperRotation rotation(setter);
+    tovra::wallpaper::WallpaperSetterSource setters(
+        tovra::wallpaper::WallpaperServices::from(platform));
+    setters.useTempDir(platform.files.tempPath());
+    tovra::wallpaper::WallpaperRotation rotation(setters);
     const tovra::settings::IniFile ini(platform.profiles, file);
     const std::vector<std::string> list = ini.readSection(tovra::bench::listSection());
     std::int32_t elapsed = 0;

@@ -3,7 +3,6 @@
 #include "picture/Picture.h"
 #include "picture/PictureError.h"
 #include "picture/PictureFile.h"
-#include "platform/Error.h"
 #include "toolkit/DisplayPicture.h"
 #include "toolkit/FlatPopupMenu.h"
 #include "toolkit/FlatSpeedButton.h"
@@ -91,8 +90,7 @@ void TFormPicView::createMenu() {
 void TFormPicView::FormCreate() {
     services_.errors.previewWindowCreated(&TFormPicView::ApplicationEvents1Exception);
     services_.state.TempDir = services_.platform.files.tempPath();
-    setter_.emplace(wallpaper::WallpaperServices::from(services_.platform),
-                    services_.state.TempDir);
+    services_.setters.useTempDir(services_.state.TempDir);
 }
 
 void TFormPicView::ApplicationEvents1Exception(const std::string& /*text*/) {
@@ -102,13 +100,6 @@ void TFormPicView::ApplicationEvents1Exception(const std::string& /*text*/) {
 
 void TFormPicView::setWallpaperList(QListWidget* list) {
     list_ = list;
-}
-
-wallpaper::WallpaperSetter& TFormPicView::setter() {
-    if (!setter_) {
-        throw Error("The temporary folder is unknown");
-    }
-    return *setter_;
 }
 
 void TFormPicView::showAt(QPoint topLeft) {
@@ -143,7 +134,8 @@ void TFormPicView::ApplyWallpaper() {
     if (PreviewFileName.empty()) {
         return;
     }
-    setter().applyWallpaper(PreviewFileName, wallpaper::ApplyVariant::Preview, ApplyStyle);
+    services_.setters.setter().applyWallpaper(PreviewFileName, wallpaper::ApplyVariant::Preview,
+                                              ApplyStyle);
 }
 
 void TFormPicView::showEntry(int row) {

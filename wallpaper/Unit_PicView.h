@@ -7,19 +7,18 @@
 // after the main window and lives until the program ends, shown and hidden
 // (docked at the main window's lower right corner).
 //
-// Its creation captures TempDir, makes the wallpaper setter that the other
-// windows use (the rotation, the painting window's ConvertToBitmap), and
-// hands the program-wide failure route to ApplicationEvents1Exception: from
-// then on no failure is shown to the user.
+// Its creation hands the program-wide failure route to
+// ApplicationEvents1Exception (from then on no failure is shown to the user)
+// and captures TempDir, on which app/'s setter source makes the wallpaper
+// setter that this window's menu and the rotation apply with.
 
 #include "platform/Platform.h"
 #include "toolkit/SkinToolWindow.h"
 #include "toolkit/core/ErrorRoute.h"
 #include "wallpaper/core/ProgramState.h"
-#include "wallpaper/core/WallpaperSetter.h"
+#include "wallpaper/core/WallpaperSetterSource.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 
 #include <QPointer>
@@ -40,6 +39,8 @@ struct PicViewServices {
     platform::Platform& platform;
     ProgramState& state;
     ErrorRoute& errors;
+    /// Given TempDir when the window is created; the menu applies with its setter.
+    wallpaper::WallpaperSetterSource& setters;
     /// Runs the About window modally, owned by the given window.
     std::function<void(QWidget& owner)> showAbout;
 };
@@ -56,8 +57,6 @@ public:
 
     /// The wallpaper list that "<<" and ">>" step through (TFormPiclist's lvpicture).
     void setWallpaperList(QListWidget* list);
-    /// The wallpaper setter on TempDir. Throws Error when TempDir could not be had.
-    [[nodiscard]] wallpaper::WallpaperSetter& setter();
     /// Shows the window with its top left corner at topLeft (beside the window
     /// that asks, say the library's).
     void showAt(QPoint topLeft);
@@ -108,7 +107,6 @@ private:
     void showEntry(int row);
 
     PicViewServices services_;
-    std::optional<wallpaper::WallpaperSetter> setter_;
     QPointer<QListWidget> list_;
 };
 

@@ -7,7 +7,6 @@
 #include "wallpaper/Unit_PicView.h"
 #include "wallpaper/core/ClearListQuestion.h"
 #include "wallpaper/core/PicNameList.h"
-#include "wallpaper/core/WallpaperRotation.h"
 
 #include <array>
 #include <memory>
@@ -81,7 +80,8 @@ private:
 
 TFormPiclist::TFormPiclist(PiclistServices services)
     : SkinToolWindow(services.errors, QStringLiteral("墙纸列表"), kSize)
-    , services_(std::move(services)) {
+    , services_(std::move(services))
+    , rotation_(services_.setters) {
     createList();
     createButtons();
     createFileBrowser();
@@ -293,10 +293,9 @@ void TFormPiclist::lvpictureListBoxClick() {
 void TFormPiclist::tmr1Timer() {
     guard([this] {
         const settings::IniFile ini(services_.platform.profiles, services_.settingsFile);
-        wallpaper::WallpaperRotation rotation(services_.preview.setter(), draw_);
         ProgramState& state = services_.state;
-        rotation.tmr1Timer(ini, {state.ElapsedSeconds, state.SelectMode, state.PicIndex},
-                           [this] { return entries(); });
+        rotation_.tmr1Timer(ini, {state.ElapsedSeconds, state.SelectMode, state.PicIndex},
+                            [this] { return entries(); });
     });
 }
 

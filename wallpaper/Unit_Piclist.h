@@ -14,8 +14,9 @@
 #include "platform/Platform.h"
 #include "toolkit/SkinToolWindow.h"
 #include "toolkit/core/ErrorRoute.h"
-#include "wallpaper/core/NextEntry.h"
 #include "wallpaper/core/ProgramState.h"
+#include "wallpaper/core/WallpaperRotation.h"
+#include "wallpaper/core/WallpaperSetterSource.h"
 
 #include <string>
 #include <vector>
@@ -42,7 +43,9 @@ struct PiclistServices {
     ErrorRoute& errors;
     /// The settings file (SettingsIni).
     std::string settingsFile;
-    /// The preview that shows the clicked pictures and holds the wallpaper setter.
+    /// The wallpaper setter the rotation applies with, once TempDir is known.
+    wallpaper::WallpaperSetterSource& setters;
+    /// The preview that shows the clicked pictures.
     TFormPicView& preview;
 };
 
@@ -110,8 +113,8 @@ private:
     [[nodiscard]] bool previewShowing() const;
 
     PiclistServices services_;
-    /// The rotation's draw, one generator for the program's life.
-    wallpaper::EntryDraw draw_ = wallpaper::uniformEntryDraw();
+    /// One for the program's life, and so one generator for its draws.
+    wallpaper::WallpaperRotation rotation_;
 };
 
 } // namespace tovra

@@ -1,5 +1,7 @@
 #include "tests/support/HostStandIns.h"
 
+#include "platform/Error.h"
+
 namespace tovra::test {
 
 int ScriptedMessageBoxes::messageBox(platform::Hwnd owner, const std::string& text,
@@ -58,6 +60,13 @@ void RecordingShell::addToRecentDocs(unsigned flags, const std::optional<std::st
 
 bool RecordingShell::setDeskWallpaper(const std::string& path, unsigned winIniFlags) {
     return inner != nullptr && inner->setDeskWallpaper(path, winIniFlags);
+}
+
+std::string RefusableSystemFiles::tempPath() {
+    if (refuseTempPath) {
+        throw Error("No temporary folder");
+    }
+    return inner->tempPath();
 }
 
 } // namespace tovra::test

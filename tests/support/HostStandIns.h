@@ -3,10 +3,12 @@
 // Stand-ins for the platform calls a test must answer or observe, shared by
 // every suite: message boxes answered from a script that record what they
 // were asked, a tray that records its calls and sends the icon's callback,
-// and a shell that records what it was asked to open.
+// a shell that records what it was asked to open, and system files that can
+// refuse the temporary folder.
 
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
+#include "platform/SystemFiles.h"
 #include "platform/TrayIcon.h"
 
 #include <deque>
@@ -87,6 +89,27 @@ public:
 
     platform::Shell* inner;
     std::vector<Call> calls;
+};
+
+/// The system files of `inner` (the emulated ones, say), except that
+/// GetTempPathA fails while refuseTempPath is set: a user whose temporary
+/// folder cannot be had.
+class RefusableSystemFiles final : public platform::SystemFiles {
+public:
+    explicit RefusableSystemFiles(platform::SystemFiles* innerFiles = nullptr)
+        : inner(innerFiles) {}
+
+    std::string tempPath() override;
+    bool setFileAttributes(const std::string& path, std::uint32_t attributes) override {
+        return inner->setFileAttributes(path, attributes);
+    }
+    std::string systemDirectory() override { return inner->systemDirectory(); }
+    bool replaceFile(const std::string& path, std::string_view bytes) override {
+        return inner->replaceFile(path, bytes);
+    }
+
+    platform::SystemFiles* inner;
+    bool refuseTempPath = false;
 };
 
 } // namespace tovra::test

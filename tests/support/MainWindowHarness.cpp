@@ -19,9 +19,10 @@ MainWindowHarness::MainWindowHarness()
     environment.set("XDG_CONFIG_HOME", (temp.path() / "config").string());
     const platform::Platform emulated = native->platform();
     shell.inner = &emulated.shell;
+    files.inner = &emulated.files;
     platform = std::make_unique<platform::Platform>(
-        platform::Platform{emulated.registry, emulated.profiles, shell, emulated.files,
-                           emulated.processes, emulated.windows, emulated.screen, boxes, tray});
+        platform::Platform{emulated.registry, emulated.profiles, shell, files, emulated.processes,
+                           emulated.windows, emulated.screen, boxes, tray});
     passwordPrompt = [this](QWidget& /*owner*/) {
         ++passwordPrompts;
         return true;

@@ -5,8 +5,9 @@
 // answer replaced by the stand-ins of HostStandIns.h: message boxes answer
 // from a script and record what they were asked, the tray icon records its
 // calls and lets the test send its callback, the shell records what it was
-// asked to open. The feature windows come from the program's own factory,
-// through a seam that records which were asked for.
+// asked to open, the system files can refuse the temporary folder. The
+// feature windows come from the program's own factory, through a seam that
+// records which were asked for.
 //
 // A window test makes a harness, starts the main window (start()) or creates
 // its own window with the harness's services (featureServices()), and drives
@@ -57,6 +58,7 @@ public:
     ScriptedMessageBoxes boxes;
     RecordingTray tray;
     RecordingShell shell;
+    RefusableSystemFiles files;
     std::unique_ptr<platform::NativePlatform> native;
     std::unique_ptr<platform::Platform> platform;
     ProgramState state;

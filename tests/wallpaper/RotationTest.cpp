@@ -1,6 +1,6 @@
 // The rotation over the emulated Windows and a real settings file: the period
-// read at each tick, when the count is reset, and a whole run from a settings
-// file to a changed wallpaper.
+// read at each tick, when the count grows and when it is reset, and a whole
+// run from a settings file to a changed wallpaper.
 
 #include "app/core/ElapsedSecondsFile.h"
 #include "settings/SettingsIndex.h"
@@ -14,13 +14,15 @@ namespace {
 
 class RotationTest : public testing::Test, public test::WallpaperFixture {
 protected:
+    RotationTest() { setters.useTempDir(platform.files.tempPath()); }
+
     void settingsFile(const std::string& text) { tovra::test::writeBytes(ini.fileName(), text); }
 
-    /// Runs one tick with the given list; whether it threw.
-    bool tick(const std::vector<std::string>& list) {
+    /// Runs one tick with the given list; whether it completed.
+    bool tick(const std::vector<std::string>& list) { return tickOf(rotation, list); }
+    bool tickOf(WallpaperRotation& ticked, const std::vector<std::string>& list) {
         try {
-            rotation.tmr1Timer(ini, {ElapsedSeconds, SelectMode, PicIndex},
-                               [&list] { return list; });
+            ticked.tmr1Timer(ini, {ElapsedSeconds, SelectMode, PicIndex}, [&list] { return list; });
             return true;
         } catch (const std::exception&) {
             return false;
@@ -28,7 +30,9 @@ protected:
     }
 
     settings::IniFile ini{platform.profiles, scratch.file("TovraDesktop.ini")};
-    WallpaperRotation rotation{setter, [](std::size_t) { return std::size_t{0}; }};
+    WallpaperSetterSource setters{WallpaperServices::from(platform)};
+    EntryDraw first = [](std::size_t) { return std::size_t{0}; };
+    WallpaperRotation rotation{setters, first};
     std::int32_t ElapsedSeconds = 0;
     int SelectMode = 0;
     int PicIndex = 0;
@@ -90,14 +94,41 @@ TEST_F(RotationTest, AFailedChangeKeepsTheCountAndMovesOn) {
     EXPECT_EQ(desktopValue("Wallpaper"), list[1]);
 }
 
-TEST_F(RotationTest, AnEmptyListOrUnreadablePeriod) {
-    ElapsedSeconds = 3599;
-    EXPECT_TRUE(tick({}));
-    EXPECT_EQ(ElapsedSeconds, 0);
-    settingsFile("[TovraDesktop setting]\nsetsize=x1\n");
-    EXPECT_FALSE(tick({}));
-    EXPECT_EQ(ElapsedSeconds, 1);
+struct TickCase {
+    const char* name;
+    const char* settings;
+    bool listed;  // one BMP picture, or an empty list
+    bool tempDir; // whether TempDir was had, and so the setter
+    std::int32_t before;
+    bool completes;
+    std::int32_t after;
+};
+
+class RotationTickTest : public RotationTest, public testing::WithParamInterface<TickCase> {};
+
+TEST_P(RotationTickTest, CountsEveryTickAndResetsAfterACompletedChange) {
+    const TickCase& row = GetParam();
+    settingsFile(row.settings);
+    std::vector<std::string> list;
+    if (row.listed) {
+        list.push_back(bmp("a.bmp", {20, 10}));
+    }
+    WallpaperSetterSource noSetter{WallpaperServices::from(platform)};
+    WallpaperRotation withoutTempDir{noSetter, first};
+    ElapsedSeconds = row.before;
+    EXPECT_EQ(tickOf(row.tempDir ? rotation : withoutTempDir, list), row.completes);
+    EXPECT_EQ(ElapsedSeconds, row.after);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ticks, RotationTickTest,
+    testing::Values(TickCase{"AnEmptyListResets", "", false, true, 3599, true, 0},
+                    TickCase{"AnUnreadablePeriodCounts", "[TovraDesktop setting]\nsetsize=x1\n",
+                             false, true, 0, false, 1},
+                    TickCase{"NoTempDirCounts", "", true, false, 10, true, 11},
+                    TickCase{"NoTempDirKeepsTheCountWhenDue", "", true, false, 3599, false, 3600},
+                    TickCase{"NoTempDirAnEmptyListResets", "", false, false, 3599, true, 0}),
+    [](const auto& tested) { return std::string(tested.param.name); });
 
 TEST_F(RotationTest, ASettingsFileOverdueChangesTheWallpaperAtTheFirstTick) {
     const std::vector<std::string> pictures = {

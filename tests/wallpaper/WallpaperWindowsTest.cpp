@@ -304,6 +304,16 @@ private Q_SLOTS:
         QCOMPARE(h->features->runs, std::vector{tovra::FeatureWindow::About});
     }
 
+    void withoutATemporaryFolderTheRotationStillCounts() {
+        h->files.refuseTempPath = true;
+        h->start();
+        QVERIFY(h->state.TempDir.empty());
+        const std::int32_t before = h->state.ElapsedSeconds;
+        h->wallpaper.list->tmr1Timer();
+        QCOMPARE(h->state.ElapsedSeconds, before + 1);
+        QVERIFY(h->boxes.calls.empty());
+    }
+
     void anOverdueRotationChangesTheWallpaperAtTheFirstTick() {
         const QStringList listed = names("first.jpg,second.bmp,third.jpg");
         file(listed[0], jpeg({80, 60}));

@@ -38,8 +38,9 @@ TEST(Win32Rotation, AnOverdueTickSetsTheWallpaperAndItsStyle) {
     ini.writeString("TovraDesktop SettingShow", "setshow", "2");
     PicNameList(ini).add(picture);
 
-    WallpaperSetter setter({registry, shell, screen, files}, files.tempPath());
-    WallpaperRotation rotation(setter);
+    WallpaperSetterSource setters({registry, shell, screen, files});
+    setters.useTempDir(files.tempPath());
+    WallpaperRotation rotation(setters);
     std::int32_t elapsed = 3599;
     int picIndex = 0;
     rotation.tmr1Timer(ini, {elapsed, 0, picIndex}, [&ini] { return PicNameList(ini).load(); });

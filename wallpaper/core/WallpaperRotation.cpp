@@ -9,8 +9,8 @@
 
 namespace tovra::wallpaper {
 
-WallpaperRotation::WallpaperRotation(WallpaperSetter& setter, EntryDraw draw)
-    : setter_(setter)
+WallpaperRotation::WallpaperRotation(WallpaperSetterSource& setters, EntryDraw draw)
+    : setters_(setters)
     , draw_(std::move(draw)) {}
 
 void WallpaperRotation::tmr1Timer(const settings::IniFile& settings, RotationCounters counters,
@@ -36,7 +36,7 @@ void WallpaperRotation::ChangeWallpaper(const settings::IniFile& settings,
         entries.size(), counters.SelectMode, counters.PicIndex, draw_,
         [entries](std::size_t position) { return picture::pictureFileExists(entries[position]); });
     if (chosen) {
-        setter_.applyWallpaper(entries[*chosen], ApplyVariant::Rotation, style);
+        setters_.setter().applyWallpaper(entries[*chosen], ApplyVariant::Rotation, style);
     }
 }
 

@@ -5,7 +5,7 @@
 
 #include "settings/IniFile.h"
 #include "wallpaper/core/NextEntry.h"
-#include "wallpaper/core/WallpaperSetter.h"
+#include "wallpaper/core/WallpaperSetterSource.h"
 
 #include <cstdint>
 #include <functional>
@@ -31,25 +31,27 @@ using WallpaperEntries = std::function<std::vector<std::string>()>;
 
 class WallpaperRotation {
 public:
-    explicit WallpaperRotation(WallpaperSetter& setter, EntryDraw draw = uniformEntryDraw());
+    /// The setter is asked for only when a picture is applied.
+    explicit WallpaperRotation(WallpaperSetterSource& setters, EntryDraw draw = uniformEntryDraw());
 
     /// One tick: ElapsedSeconds grows by one (it stops at the largest count
-    /// rather than wrapping); the period is read afresh from the settings
-    /// file; once ElapsedSeconds reaches it, ChangeWallpaper runs and,
-    /// when it completes, ElapsedSeconds returns to 0. A failure (an unreadable
-    /// period, a picture that does not decode, the registry) throws and keeps
-    /// the count, so the next tick tries again.
+    /// rather than wrapping), whatever follows; the period is read afresh
+    /// from the settings file; once ElapsedSeconds reaches it, ChangeWallpaper
+    /// runs and, when it completes, ElapsedSeconds returns to 0. A failure (an
+    /// unreadable period, no setter yet, a picture that does not decode, the
+    /// registry) throws and keeps the count, so the next tick tries again.
     void tmr1Timer(const settings::IniFile& settings, RotationCounters counters,
                    const WallpaperEntries& entries);
 
     /// Applies the next entry (chooseNextEntry) through the rotation's apply
     /// sequence with the display style "setshow" of " SettingShow". An empty
-    /// list, or one whose files are all missing, completes without change.
+    /// list, or one whose files are all missing, completes without change and
+    /// without asking for the setter.
     void ChangeWallpaper(const settings::IniFile& settings, RotationCounters counters,
                          std::span<const std::string> entries);
 
 private:
-    WallpaperSetter& setter_;
+    WallpaperSetterSource& setters_;
     EntryDraw draw_;
 };
 
