@@ -41,6 +41,9 @@ WallpaperWindows::~WallpaperWindows() {
 }
 
 void WallpaperWindows::release() noexcept {
+    if (preview) {
+        preview->setWallpaperList(nullptr);
+    }
     list.reset();
     preview.reset();
     setters.reset();
@@ -58,9 +61,21 @@ WallpaperWindows startWallpaperWindows(TFormTovraDesktop& mainWindow,
     windows.list = std::make_unique<TFormPiclist>(
         PiclistServices{services.platform, services.state, services.errors, services.settingsFile,
                         *windows.setters, *windows.preview});
-    windows.preview->setWallpaperList(windows.list->lvpicture);
+    windows.preview->setWallpaperList(windows.list.get());
     mainWindow.setDockedWindows(windows.list.get(), windows.preview.get());
     return windows;
+}
+
+library::LibraryPeers libraryPeers(const WallpaperWindows& windows) {
+    TFormPicView* preview = windows.preview.get();
+    TFormPiclist* list = windows.list.get();
+    return {
+        [preview](const std::string& path) { preview->ShowPicture(path); },
+        [preview] { return preview->previewShowing(); },
+        [preview](QPoint topLeft) { preview->showAt(topLeft); },
+        [preview] { preview->close(); },
+        [list](const std::string& path) { list->AddToWallpaperList(path); },
+    };
 }
 
 } // namespace tovra

@@ -3,6 +3,8 @@
 // The start-up steps that follow the main window's creation, shared by the
 // program's main routine and its tests.
 
+#include "library/LibraryPeers.h"
+
 #include <memory>
 
 namespace tovra::wallpaper {
@@ -26,7 +28,8 @@ struct FeatureWindowServices;
 [[nodiscard]] bool startMainWindow(TFormTovraDesktop& window, ErrorRoute& errors);
 
 /// The two windows that live beside the main window from start-up to exit,
-/// and the wallpaper setter they both apply with.
+/// and the wallpaper setter they both apply with. Each window is handed what
+/// it needs of the other; neither holds the other.
 struct WallpaperWindows {
     WallpaperWindows();
     WallpaperWindows(WallpaperWindows&&) noexcept;
@@ -50,5 +53,9 @@ private:
 [[nodiscard]] WallpaperWindows startWallpaperWindows(TFormTovraDesktop& mainWindow,
                                                      const FeatureWindowServices& services,
                                                      FeatureWindows& features);
+
+/// What the library window asks of the two: the preview shows and places
+/// pictures, the list takes new paths. The windows must outlive what it gives.
+[[nodiscard]] library::LibraryPeers libraryPeers(const WallpaperWindows& windows);
 
 } // namespace tovra

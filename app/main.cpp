@@ -17,8 +17,6 @@
 #include "toolkit/QtMessageBoxes.h"
 #include "toolkit/QtTrayIcon.h"
 #include "toolkit/core/ErrorRoute.h"
-#include "wallpaper/Unit_PicView.h"
-#include "wallpaper/Unit_Piclist.h"
 #include "wallpaper/core/ProgramState.h"
 
 #include <exception>
@@ -86,14 +84,6 @@ int main(int argc, char** argv) {
     const tovra::WallpaperWindows wallpaperWindows =
         tovra::startWallpaperWindows(mainWindow, {platform, state, errors, settingsFile}, features);
     // The library window shows pictures in the preview and adds them to the list.
-    auto& preview = *wallpaperWindows.preview;
-    auto& list = *wallpaperWindows.list;
-    features.setLibraryPeers({
-        [&preview](const std::string& path) { preview.ShowPicture(path); },
-        [&preview] { return preview.isVisible(); },
-        [&preview](QPoint topLeft) { preview.showAt(topLeft); },
-        [&preview] { preview.close(); },
-        [&list](const std::string& path) { list.AddToWallpaperList(path); },
-    });
+    features.setLibraryPeers(tovra::libraryPeers(wallpaperWindows));
     return tovra::TovraApplication::exec();
 }

@@ -6,7 +6,6 @@
 #include "toolkit/DisplayPicture.h"
 #include "toolkit/FlatPopupMenu.h"
 #include "toolkit/FlatSpeedButton.h"
-#include "toolkit/ListSelection.h"
 #include "wallpaper/core/PreviewRules.h"
 #include "wallpaper/core/WallpaperRules.h"
 
@@ -14,7 +13,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
 #include <QMovie>
 #include <QPixmap>
 
@@ -98,7 +96,7 @@ void TFormPicView::ApplicationEvents1Exception(const std::string& /*text*/) {
     // what it did before stays done, and the program goes on without a word.
 }
 
-void TFormPicView::setWallpaperList(QListWidget* list) {
+void TFormPicView::setWallpaperList(wallpaper::WallpaperListEntries* list) {
     list_ = list;
 }
 
@@ -139,8 +137,8 @@ void TFormPicView::ApplyWallpaper() {
 }
 
 void TFormPicView::showEntry(int row) {
-    list_->setCurrentRow(row);
-    ShowPicture(list_->item(row)->text().toStdString());
+    list_->selectEntry(row);
+    ShowPicture(list_->entry(row));
 }
 
 void TFormPicView::FlatButton1Click() {
@@ -148,8 +146,8 @@ void TFormPicView::FlatButton1Click() {
         if (!list_) {
             return;
         }
-        const int selected = toolkit::selectedRow(*list_);
-        const int next = wallpaper::entryAfter(selected, list_->count());
+        const int selected = list_->selectedEntry();
+        const int next = wallpaper::entryAfter(selected, list_->entryCount());
         if (next >= 0 && next != selected) {
             showEntry(next);
         }
@@ -161,15 +159,14 @@ void TFormPicView::FlatButton2Click() {
         if (!list_) {
             return;
         }
-        const int selected = toolkit::selectedRow(*list_);
+        const int selected = list_->selectedEntry();
         if (selected < 0) {
             return;
         }
         const int previous = wallpaper::entryBefore(selected);
         if (previous < 0) {
             // Off the top of the list: nothing selected, the view stays.
-            list_->clearSelection();
-            list_->setCurrentRow(-1);
+            list_->selectEntry(-1);
             return;
         }
         showEntry(previous);

@@ -10,22 +10,22 @@
 // Its creation hands the program-wide failure route to
 // ApplicationEvents1Exception (from then on no failure is shown to the user)
 // and captures TempDir, on which app/'s setter source makes the wallpaper
-// setter that this window's menu and the rotation apply with.
+// setter that this window's menu and the rotation apply with. It knows the
+// wallpaper list only as the entries app/ hands it (setWallpaperList), and
+// the list knows it only as a wallpaper::PicturePreview.
 
 #include "platform/Platform.h"
 #include "toolkit/SkinToolWindow.h"
 #include "toolkit/core/ErrorRoute.h"
 #include "wallpaper/core/ProgramState.h"
+#include "wallpaper/core/WallpaperPeers.h"
 #include "wallpaper/core/WallpaperSetterSource.h"
 
 #include <functional>
 #include <string>
 
-#include <QPointer>
-
 class QAction;
 class QLabel;
-class QListWidget;
 
 namespace tovra::toolkit {
 class FlatPopupMenu;
@@ -45,7 +45,7 @@ struct PicViewServices {
     std::function<void(QWidget& owner)> showAbout;
 };
 
-class TFormPicView : public toolkit::SkinToolWindow {
+class TFormPicView : public toolkit::SkinToolWindow, public wallpaper::PicturePreview {
     Q_OBJECT
 
 public:
@@ -55,8 +55,9 @@ public:
     explicit TFormPicView(PicViewServices services);
     ~TFormPicView() override;
 
-    /// The wallpaper list that "<<" and ">>" step through (TFormPiclist's lvpicture).
-    void setWallpaperList(QListWidget* list);
+    /// The wallpaper list that "<<" and ">>" step through, once it exists;
+    /// nullptr before it goes.
+    void setWallpaperList(wallpaper::WallpaperListEntries* list);
     /// Shows the window with its top left corner at topLeft (beside the window
     /// that asks, say the library's).
     void showAt(QPoint topLeft);
@@ -65,7 +66,8 @@ public:
     /// Shows the picture fitted into panel1 and makes it PreviewFileName. A
     /// picture that cannot be read or decoded throws, and leaves the view as
     /// it was (PreviewFileName names it already).
-    void ShowPicture(const std::string& path);
+    void ShowPicture(const std::string& path) override;
+    [[nodiscard]] bool previewShowing() const override { return isVisible(); }
     /// The apply sequence of the preview's menu, on PreviewFileName with ApplyStyle.
     void ApplyWallpaper();
     void FlatButton1Click();
@@ -107,7 +109,7 @@ private:
     void showEntry(int row);
 
     PicViewServices services_;
-    QPointer<QListWidget> list_;
+    wallpaper::WallpaperListEntries* list_ = nullptr;
 };
 
 } // namespace tovra

@@ -4,7 +4,6 @@
 #include "toolkit/FlatSpeedButton.h"
 #include "toolkit/ListSelection.h"
 #include "toolkit/SkinFileControls.h"
-#include "wallpaper/Unit_PicView.h"
 #include "wallpaper/core/ClearListQuestion.h"
 #include "wallpaper/core/PicNameList.h"
 
@@ -309,7 +308,27 @@ std::vector<std::string> TFormPiclist::entries() const {
 }
 
 bool TFormPiclist::previewShowing() const {
-    return services_.preview.isVisible();
+    return services_.preview.previewShowing();
+}
+
+int TFormPiclist::entryCount() const {
+    return lvpicture->count();
+}
+
+int TFormPiclist::selectedEntry() const {
+    return toolkit::selectedRow(*lvpicture);
+}
+
+void TFormPiclist::selectEntry(int position) {
+    if (position < 0) {
+        // A current row can stand without a selection: neither is left.
+        lvpicture->clearSelection();
+    }
+    lvpicture->setCurrentRow(position);
+}
+
+std::string TFormPiclist::entry(int position) const {
+    return lvpicture->item(position)->text().toStdString();
 }
 
 } // namespace tovra

@@ -10,11 +10,16 @@
 // The list never holds a path twice, and a removal takes the entry's own
 // line out of the section, never another's: the rules are
 // wallpaper::PicNameList's, the rotation's wallpaper::WallpaperRotation's.
+//
+// The picture preview walks lvpicture through the window's
+// wallpaper::WallpaperListEntries; a click shows its picture in the preview
+// through the wallpaper::PicturePreview that app/ hands the window.
 
 #include "platform/Platform.h"
 #include "toolkit/SkinToolWindow.h"
 #include "toolkit/core/ErrorRoute.h"
 #include "wallpaper/core/ProgramState.h"
+#include "wallpaper/core/WallpaperPeers.h"
 #include "wallpaper/core/WallpaperRotation.h"
 #include "wallpaper/core/WallpaperSetterSource.h"
 
@@ -34,8 +39,6 @@ class SkinFilterComboBox;
 
 namespace tovra {
 
-class TFormPicView;
-
 /// What the list window works with; app/ keeps it alive longer than the window.
 struct PiclistServices {
     platform::Platform& platform;
@@ -46,14 +49,14 @@ struct PiclistServices {
     /// The wallpaper setter the rotation applies with, once TempDir is known.
     wallpaper::WallpaperSetterSource& setters;
     /// The preview that shows the clicked pictures.
-    TFormPicView& preview;
+    wallpaper::PicturePreview& preview;
 };
 
 /// UpdatePicNameList's modes.
 inline constexpr int kListRemove = 0;
 inline constexpr int kListAdd = 1;
 
-class TFormPiclist : public toolkit::SkinToolWindow {
+class TFormPiclist : public toolkit::SkinToolWindow, public wallpaper::WallpaperListEntries {
     Q_OBJECT
 
 public:
@@ -86,6 +89,12 @@ public:
     void FLBpictureListBoxClick();
     void lvpictureListBoxClick();
     void tmr1Timer();
+
+    // lvpicture as the preview steps through it.
+    [[nodiscard]] int entryCount() const override;
+    [[nodiscard]] int selectedEntry() const override;
+    void selectEntry(int position) override;
+    [[nodiscard]] std::string entry(int position) const override;
 
     // Controls, named as in the form description. The window owns them.
     QListWidget* lvpicture = nullptr;

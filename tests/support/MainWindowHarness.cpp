@@ -55,6 +55,7 @@ TFormTovraDesktop& MainWindowHarness::start() {
     running = startMainWindow(*window, errors);
     if (running) {
         wallpaper = startWallpaperWindows(*window, featureServices(), *features);
+        featureWindows->setLibraryPeers(libraryPeers(wallpaper));
     }
     return *window;
 }

@@ -3,6 +3,7 @@
 // of a clicked picture, its step buttons and its menu, and a rotation that is
 // overdue at start changing the wallpaper at the first tick.
 
+#include "app/Startup.h"
 #include "picture/Bmp.h"
 #include "settings/IniFile.h"
 #include "tests/support/DesktopValues.h"
@@ -302,6 +303,22 @@ private Q_SLOTS:
         h->features->forward = false;
         preview.N7->trigger();
         QCOMPARE(h->features->runs, std::vector{tovra::FeatureWindow::About});
+    }
+
+    void theLibraryReachesThePreviewAndTheListThroughStartUp() {
+        const QString picture = file(QStringLiteral("a.jpg"), jpeg({40, 30}));
+        h->start();
+        const tovra::library::LibraryPeers peers = tovra::libraryPeers(h->wallpaper);
+        peers.addToWallpaperList(picture.toStdString());
+        QCOMPARE(section(), QStringList{picture});
+        QCOMPARE(items(*h->wallpaper.list->lvpicture), QStringList{picture});
+        QVERIFY(!peers.previewShowing());
+        peers.showPreviewAt(QPoint(40, 30));
+        QVERIFY(h->wallpaper.preview->isVisible());
+        peers.showPicture(picture.toStdString());
+        QCOMPARE(QString::fromStdString(h->wallpaper.preview->PreviewFileName), picture);
+        peers.closePreview();
+        QVERIFY(!peers.previewShowing());
     }
 
     void withoutATemporaryFolderTheRotationStillCounts() {
