@@ -130,6 +130,14 @@ bool RegistryAccess::deleteValue(const std::string& name) {
     return current_ != 0 && registry_.deleteValue(current_, name) == kErrorSuccess;
 }
 
+void RegistryAccess::removeValue(const std::string& name) {
+    const auto status =
+        current_ != 0 ? registry_.deleteValue(current_, name) : platform::kErrorInvalidHandle;
+    if (status != kErrorSuccess && status != platform::kErrorFileNotFound) {
+        throw RegistryError::setFailed(name);
+    }
+}
+
 bool RegistryAccess::deleteKey(const std::string& path) {
     std::string relative;
     const HKey base = baseFor(path, relative);

@@ -56,6 +56,10 @@ public:
 
     /// Deletes a value; a missing value is no error. True when it was deleted.
     bool deleteValue(const std::string& name);
+    /// Deletes a value that must not stay, as a write must land: a missing
+    /// value is no error, but without an open key, or when the registry
+    /// refuses, throws "Failed to set data for '%s'".
+    void removeValue(const std::string& name);
     /// Deletes a key with everything below it (the path as for openKey).
     bool deleteKey(const std::string& path);
 
