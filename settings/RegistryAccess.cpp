@@ -54,6 +54,18 @@ bool RegistryAccess::openKey(const std::string& path, bool canCreate) {
     HKey opened = 0;
     const auto status = canCreate ? registry_.createKey(base, relative, opened)
                                   : registry_.openKey(base, relative, opened);
+    return take(status, opened);
+}
+
+bool RegistryAccess::openKeyReadOnly(const std::string& path) {
+    std::string relative;
+    const HKey base = baseFor(path, relative);
+    HKey opened = 0;
+    const auto status = registry_.openKeyReadOnly(base, relative, opened);
+    return take(status, opened);
+}
+
+bool RegistryAccess::take(platform::Status status, HKey opened) {
     if (status != kErrorSuccess) {
         return false;
     }

@@ -39,6 +39,9 @@ public:
     /// canCreate, missing keys are created. On failure returns false and
     /// keeps the key that was open.
     bool openKey(const std::string& path, bool canCreate = true);
+    /// Opens an existing key for reading only, as a user who may not change
+    /// it can; the path and failure as for openKey. Writes through it fail.
+    bool openKeyReadOnly(const std::string& path);
     void closeKey();
     [[nodiscard]] bool hasOpenKey() const { return current_ != 0; }
 
@@ -65,6 +68,8 @@ public:
 
 private:
     platform::HKey baseFor(const std::string& path, std::string& relative) const;
+    /// Makes opened (or a failure) the open key.
+    bool take(platform::Status status, platform::HKey opened);
     bool deleteTree(platform::HKey parent, const std::string& subKey);
     void setValue(const std::string& name, const platform::RegValue& value);
 
