@@ -36,6 +36,8 @@ struct PromptCase {
     bool hashed;
     std::vector<std::string> typed;
     std::vector<PromptAnswer> answers;
+    /// The password's key cannot be opened for writing (a standard user).
+    bool passwordKeyRefused = false;
 };
 
 class PromptTable : public testing::TestWithParam<PromptCase>, public RegistryFixture {};
@@ -47,6 +49,9 @@ TEST_P(PromptTable, AnswersEachEntry) {
     }
     if (c.stored) {
         seed(password(c.hashed ? hashPassword(*c.stored) : *c.stored));
+    }
+    if (c.passwordKeyRefused) {
+        registry.refuse(reg::kPasswordRoot);
     }
     PasswordPrompt prompt;
     std::vector<PromptAnswer> answers;
@@ -64,7 +69,9 @@ INSTANTIATE_TEST_SUITE_P(
         // What matches is the hash's table (ShellRulesTest); here, the count.
         PromptCase{"TwoWrongThenRight", "pw", true, {"a", "PW", "pw"}, {TryAgain, TryAgain, Open}},
         PromptCase{"ThreeWrongLeave", "pw", false, {"a", "b", "c"}, {TryAgain, TryAgain, Leave}},
-        PromptCase{"NoValueReadsEmpty", std::nullopt, false, {""}, {Open}}),
+        PromptCase{"NoValueReadsEmpty", std::nullopt, false, {""}, {Open}},
+        PromptCase{
+            "ReadOnlyKeyStillHoldsThePassword", "pw", false, {"", "pw"}, {TryAgain, Open}, true}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // ---- the protection window -------------------------------------------------------------
