@@ -324,7 +324,9 @@ void TFormPicManger::SBDelTypeClick() {
                                                    platform::kMbOkCancel) != platform::kIdOk) {
         return;
     }
-    store_->deleteCategory(*category);
+    if (!store_->deleteCategory(*category)) {
+        return;
+    }
     delete node;
     TVPictypeClick(); // the list follows whatever the tree selects now
 }

@@ -58,6 +58,10 @@ public:
     /// RegOpenKeyExA with KEY_ALL_ACCESS. subKey is relative to key, its parts
     /// separated by backslashes; an empty subKey opens key itself again.
     virtual Status openKey(HKey key, const std::string& subKey, HKey& result) = 0;
+    /// RegOpenKeyExA with KEY_READ: what a user who may not change the key
+    /// can still open. Values are read through the handle; setting or
+    /// deleting one fails with ERROR_ACCESS_DENIED.
+    virtual Status openKeyReadOnly(HKey key, const std::string& subKey, HKey& result) = 0;
     /// RegCreateKeyExA with KEY_ALL_ACCESS: opens the key, creating every
     /// missing part of the path.
     virtual Status createKey(HKey key, const std::string& subKey, HKey& result) = 0;

@@ -54,6 +54,18 @@ bool RegistryAccess::openKey(const std::string& path, bool canCreate) {
     HKey opened = 0;
     const auto status = canCreate ? registry_.createKey(base, relative, opened)
                                   : registry_.openKey(base, relative, opened);
+    return take(status, opened);
+}
+
+bool RegistryAccess::openKeyReadOnly(const std::string& path) {
+    std::string relative;
+    const HKey base = baseFor(path, relative);
+    HKey opened = 0;
+    const auto status = registry_.openKeyReadOnly(base, relative, opened);
+    return take(status, opened);
+}
+
+bool RegistryAccess::take(platform::Status status, HKey opened) {
     if (status != kErrorSuccess) {
         return false;
     }
@@ -128,6 +140,14 @@ void RegistryAccess::writeBool(const std::string& name, bool value) {
 
 bool RegistryAccess::deleteValue(const std::string& name) {
     return current_ != 0 && registry_.deleteValue(current_, name) == kErrorSuccess;
+}
+
+void RegistryAccess::removeValue(const std::string& name) {
+    const auto status =
+        current_ != 0 ? registry_.deleteValue(current_, name) : platform::kErrorInvalidHandle;
+    if (status != kErrorSuccess && status != platform::kErrorFileNotFound) {
+        throw RegistryError::setFailed(name);
+    }
 }
 
 bool RegistryAccess::deleteKey(const std::string& path) {

@@ -39,6 +39,9 @@ public:
     /// canCreate, missing keys are created. On failure returns false and
     /// keeps the key that was open.
     bool openKey(const std::string& path, bool canCreate = true);
+    /// Opens an existing key for reading only, as a user who may not change
+    /// it can; the path and failure as for openKey. Writes through it fail.
+    bool openKeyReadOnly(const std::string& path);
     void closeKey();
     [[nodiscard]] bool hasOpenKey() const { return current_ != 0; }
 
@@ -56,11 +59,17 @@ public:
 
     /// Deletes a value; a missing value is no error. True when it was deleted.
     bool deleteValue(const std::string& name);
+    /// Deletes a value that must not stay, as a write must land: a missing
+    /// value is no error, but without an open key, or when the registry
+    /// refuses, throws "Failed to set data for '%s'".
+    void removeValue(const std::string& name);
     /// Deletes a key with everything below it (the path as for openKey).
     bool deleteKey(const std::string& path);
 
 private:
     platform::HKey baseFor(const std::string& path, std::string& relative) const;
+    /// Makes opened (or a failure) the open key.
+    bool take(platform::Status status, platform::HKey opened);
     bool deleteTree(platform::HKey parent, const std::string& subKey);
     void setValue(const std::string& name, const platform::RegValue& value);
 

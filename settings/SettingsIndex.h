@@ -32,6 +32,9 @@ inline constexpr std::string_view kSetting = " setting";             // the chan
 inline constexpr std::string_view kSettingShow = " SettingShow";     // the display style
 inline constexpr std::string_view kPicSelectMode = " PicSelectmode"; // in order or at random
 inline constexpr std::string_view kTubiaoColor = " TubiaoColor";     // desktop icon captions
+/// Every suffix above: the sections that the program owns.
+inline constexpr std::array<std::string_view, 6> kOwned = {
+    kSecondNum, kPicNameList, kSetting, kSettingShow, kPicSelectMode, kTubiaoColor};
 } // namespace section
 
 namespace key {

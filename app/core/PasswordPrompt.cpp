@@ -11,7 +11,8 @@ namespace reg = settings::reg;
 std::string storedPassword(platform::Registry& registry) {
     settings::RegistryAccess access(registry);
     access.setRootKey(reg::kPasswordRoot);
-    if (!access.openKey(std::string(reg::kPasswordKey), true)) {
+    // Read-only, as the start-up test opens it: whoever is asked can check.
+    if (!access.openKeyReadOnly(std::string(reg::kPasswordKey))) {
         return {};
     }
     return access.readString(std::string(reg::kPasswordValue));

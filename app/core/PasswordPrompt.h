@@ -27,8 +27,8 @@ enum class PromptAnswer {
 };
 
 /// The stored password (the value "code" under HKEY_LOCAL_MACHINE
-/// "\SOFTWARE\tavro", the key created when missing); the empty text when the
-/// value is missing or the key cannot be opened.
+/// "\SOFTWARE\tavro", opened read-only); the empty text when the value or the
+/// key is missing or the key cannot be read.
 [[nodiscard]] std::string storedPassword(platform::Registry& registry);
 
 class PasswordPrompt {

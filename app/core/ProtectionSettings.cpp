@@ -49,7 +49,7 @@ ProtectionSaved SaveProtection(platform::Registry& registry, const ProtectionSet
     const std::string value(reg::kPasswordValue);
     if (settings.removeCode) {
         // Whatever was typed: nothing of it is stored, not even for a moment.
-        access.deleteValue(value);
+        access.removeValue(value);
     } else {
         access.writeString(value, hashPassword(settings.code));
     }

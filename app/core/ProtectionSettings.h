@@ -40,8 +40,9 @@ enum class ProtectionSaved {
 
 /// Writes "NoChangeStartMenu" and "NoSaveSettings" (REG_DWORD 1 or 0); then,
 /// when the two fields agree, removes the value "code" (RBCode checked) or
-/// stores the password in it as a hash string. A refused write throws
-/// RegistryError: what was written before it stays written.
+/// stores the password in it as a hash string. A refused write, and a
+/// removal that the registry refuses or a password key that cannot be
+/// opened, throws RegistryError: what was written before it stays written.
 ProtectionSaved SaveProtection(platform::Registry& registry, const ProtectionSettings& settings);
 
 } // namespace tovra::shell

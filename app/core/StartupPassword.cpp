@@ -10,7 +10,9 @@ namespace tovra::mainwindow {
 bool startupPasswordStored(platform::Registry& registry) {
     settings::RegistryAccess access(registry); // closes the key whatever happens
     access.setRootKey(settings::reg::kPasswordRoot);
-    return access.openKey(std::string(settings::reg::kPasswordKey), true) &&
+    // Read-only: a user who may not change HKEY_LOCAL_MACHINE (most users)
+    // can still read it, and must be asked for the password all the same.
+    return access.openKeyReadOnly(std::string(settings::reg::kPasswordKey)) &&
            access.valueExists(std::string(settings::reg::kPasswordTestValue));
 }
 

@@ -6,8 +6,8 @@
 
 namespace tovra::mainwindow {
 
-/// Opens the password key (creating it when it is missing), tests the value
-/// and closes the key again. False when the key cannot be opened or created.
+/// Opens the password key read-only, tests the value and closes the key
+/// again. False when the key is missing or cannot be read; nothing is created.
 [[nodiscard]] bool startupPasswordStored(platform::Registry& registry);
 
 } // namespace tovra::mainwindow

@@ -1,7 +1,6 @@
 #include "library/core/LibraryStore.h"
 
 #include "library/core/LibraryRules.h"
-#include "platform/TextCase.h"
 #include "settings/SectionKeys.h"
 #include "settings/SettingsIndex.h"
 #include "wallpaper/core/PicNameList.h"
@@ -12,20 +11,6 @@
 namespace tovra::library {
 
 namespace {
-
-/// Section and key names are stored without the blanks around them.
-std::string_view trimmed(std::string_view name) {
-    constexpr std::string_view kBlanks = " \t\r\n\v\f\x1a";
-    const auto begin = name.find_first_not_of(kBlanks);
-    if (begin == std::string_view::npos) {
-        return {};
-    }
-    return name.substr(begin, name.find_last_not_of(kBlanks) - begin + 1);
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    return platform::equalsIgnoringCase(trimmed(a), trimmed(b));
-}
 
 const std::string kPlaceholder(settings::key::kNewCategoryPlaceholder);
 
@@ -73,11 +58,11 @@ bool LibraryStore::createCategory(const std::string& name) {
 }
 
 bool LibraryStore::renameCategory(const std::string& oldName, const std::string& newName) {
-    if (!isCategoryName(newName, sectionPrefix_)) {
+    if (!isCategorySection(oldName, sectionPrefix_) || !isCategoryName(newName, sectionPrefix_)) {
         return false;
     }
     const std::vector<std::string> keys = pictures(oldName);
-    const bool sameSection = sameName(oldName, newName);
+    const bool sameSection = sameSectionName(oldName, newName);
     // Into another section the pictures are written before the old section
     // goes, so a refused write never loses them.
     if (sameSection) {
@@ -94,8 +79,12 @@ bool LibraryStore::renameCategory(const std::string& oldName, const std::string&
     return true;
 }
 
-void LibraryStore::deleteCategory(const std::string& name) {
+bool LibraryStore::deleteCategory(const std::string& name) {
+    if (!isCategorySection(name, sectionPrefix_)) {
+        return false;
+    }
     ini_.eraseSection(name);
+    return true;
 }
 
 void LibraryStore::createRecommendedCategories() {
@@ -118,8 +107,9 @@ void LibraryStore::removePicture(const std::string& category, const std::string&
 
 bool LibraryStore::holdsSection(std::string_view name) const {
     const std::vector<std::string> sections = ini_.readSections();
-    return std::any_of(sections.begin(), sections.end(),
-                       [name](const std::string& section) { return sameName(section, name); });
+    return std::any_of(sections.begin(), sections.end(), [name](const std::string& section) {
+        return sameSectionName(section, name);
+    });
 }
 
 } // namespace tovra::library

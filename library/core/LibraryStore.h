@@ -46,10 +46,12 @@ public:
     /// Moves the pictures, in order, to the section newName (joining it when
     /// it exists; a new section goes to the end of the file) and erases the
     /// old section. Renaming onto the same section moves it to the end. False,
-    /// with nothing changed, for a new name that cannot be a category.
+    /// with nothing changed, for a new name that cannot be a category, and for
+    /// an old name that is no category (a section of the program's own).
     bool renameCategory(const std::string& oldName, const std::string& newName);
-    /// Erases the category's section with all its pictures.
-    void deleteCategory(const std::string& name);
+    /// Erases the category's section with all its pictures. False, with
+    /// nothing changed, for a name that is no category.
+    bool deleteCategory(const std::string& name);
     /// Creates each recommended category that is missing, in their order.
     void createRecommendedCategories();
 

@@ -53,6 +53,14 @@ Status AutostartMirror::openKey(HKey key, const std::string& subKey, HKey& resul
     return status;
 }
 
+Status AutostartMirror::openKeyReadOnly(HKey key, const std::string& subKey, HKey& result) {
+    const Status status = inner_.openKeyReadOnly(key, subKey, result);
+    if (status == kErrorSuccess) {
+        track(result, below(key, subKey));
+    }
+    return status;
+}
+
 Status AutostartMirror::createKey(HKey key, const std::string& subKey, HKey& result) {
     const Status status = inner_.createKey(key, subKey, result);
     if (status == kErrorSuccess) {

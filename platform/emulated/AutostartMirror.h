@@ -28,6 +28,7 @@ public:
     explicit AutostartMirror(Registry& inner, std::ostream& diagnostics = std::cerr);
 
     Status openKey(HKey key, const std::string& subKey, HKey& result) override;
+    Status openKeyReadOnly(HKey key, const std::string& subKey, HKey& result) override;
     Status createKey(HKey key, const std::string& subKey, HKey& result) override;
     Status queryValue(HKey key, const std::string& name, RegValue& value) override;
     /// A string value under a Run key becomes its entry; any other type

@@ -67,6 +67,14 @@ EmulatedRegistry::EmulatedRegistry(std::filesystem::path stateRoot, std::ostream
     , nextHandle_(kFirstHandle) {}
 
 Status EmulatedRegistry::openKey(HKey key, const std::string& subKey, HKey& result) {
+    return open(key, subKey, false, result);
+}
+
+Status EmulatedRegistry::openKeyReadOnly(HKey key, const std::string& subKey, HKey& result) {
+    return open(key, subKey, true, result);
+}
+
+Status EmulatedRegistry::open(HKey key, const std::string& subKey, bool readOnly, HKey& result) {
     result = 0;
     Target base;
     KeyPath relative;
@@ -89,7 +97,7 @@ Status EmulatedRegistry::openKey(HKey key, const std::string& subKey, HKey& resu
         return kErrorFileNotFound;
     }
     base.path.insert(base.path.end(), relative.begin(), relative.end());
-    result = issue(std::move(base));
+    result = issue(std::move(base), readOnly);
     return kErrorSuccess;
 }
 
@@ -149,7 +157,7 @@ Status EmulatedRegistry::queryValue(HKey key, const std::string& name, RegValue&
 
 Status EmulatedRegistry::setValue(HKey key, const std::string& name, const RegValue& value) {
     Target target;
-    if (const Status status = resolve(key, target); status != kErrorSuccess) {
+    if (const Status status = resolveForChange(key, target); status != kErrorSuccess) {
         return status;
     }
     const std::string_view valueName = ansiName(name);
@@ -168,7 +176,7 @@ Status EmulatedRegistry::setValue(HKey key, const std::string& name, const RegVa
 
 Status EmulatedRegistry::deleteValue(HKey key, const std::string& name) {
     Target target;
-    if (const Status status = resolve(key, target); status != kErrorSuccess) {
+    if (const Status status = resolveForChange(key, target); status != kErrorSuccess) {
         return status;
     }
     return store_.update([&](RegTree& tree) -> Outcome {
@@ -252,6 +260,14 @@ Status EmulatedRegistry::resolve(HKey key, Target& target) const {
     return kErrorSuccess;
 }
 
+Status EmulatedRegistry::resolveForChange(HKey key, Target& target) const {
+    if (const Status status = resolve(key, target); status != kErrorSuccess) {
+        return status;
+    }
+    const auto found = open_.find(key);
+    return found != open_.end() && found->second.readOnly ? kErrorAccessDenied : kErrorSuccess;
+}
+
 const RegKeyNode* EmulatedRegistry::locate(HKey key, const Target& target, const RegTree& tree) {
     const RegKeyNode* node = tree.root(target.root).find(target.path);
     if (node == nullptr) {
@@ -280,10 +296,10 @@ Status EmulatedRegistry::readKey(HKey key, std::shared_ptr<const RegTree>& tree,
     return node == nullptr ? kErrorKeyDeleted : kErrorSuccess;
 }
 
-HKey EmulatedRegistry::issue(Target target) {
+HKey EmulatedRegistry::issue(Target target, bool readOnly) {
     const HKey handle = nextHandle_;
     nextHandle_ += kHandleStep;
-    open_.emplace(handle, OpenKey{std::move(target), false});
+    open_.emplace(handle, OpenKey{std::move(target), false, readOnly});
     return handle;
 }
 

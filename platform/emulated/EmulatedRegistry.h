@@ -5,7 +5,8 @@
 // instance sees another instance's writes at its next call; every change is a
 // locked read-modify-write (RegistryStore).
 //
-// A handle stands for a path below a root. When the key at that path is
+// A handle stands for a path below a root; one opened read-only refuses to
+// set or delete values, as a KEY_READ handle does. When the key at that path is
 // gone (deleted through this instance or another one), the handle stays
 // deleted, as a Windows handle to a deleted key does: every call through it
 // but RegCloseKey fails with ERROR_KEY_DELETED.
@@ -35,6 +36,7 @@ public:
                               std::ostream& diagnostics = std::cerr);
 
     Status openKey(HKey key, const std::string& subKey, HKey& result) override;
+    Status openKeyReadOnly(HKey key, const std::string& subKey, HKey& result) override;
     Status createKey(HKey key, const std::string& subKey, HKey& result) override;
     Status queryValue(HKey key, const std::string& name, RegValue& value) override;
     Status setValue(HKey key, const std::string& name, const RegValue& value) override;
@@ -54,7 +56,12 @@ private:
     struct OpenKey {
         Target target;
         bool deleted = false;
+        bool readOnly = false;
     };
+
+    Status open(HKey key, const std::string& subKey, bool readOnly, HKey& result);
+    /// resolve, and kErrorAccessDenied for a handle opened read-only.
+    Status resolveForChange(HKey key, Target& target) const;
 
     /// The key a handle stands for; kErrorInvalidHandle for a handle that is
     /// not open, kErrorKeyDeleted for one whose key is gone.
@@ -64,7 +71,7 @@ private:
     RegKeyNode* locate(HKey key, const Target& target, RegTree& tree);
     /// Reads the tree and finds the handle's key in it, for the calls that only read.
     Status readKey(HKey key, std::shared_ptr<const RegTree>& tree, const RegKeyNode*& node);
-    HKey issue(Target target);
+    HKey issue(Target target, bool readOnly = false);
     /// Marks every handle on target or below it deleted.
     void markDeleted(const Target& target);
 

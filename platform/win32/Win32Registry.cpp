@@ -39,14 +39,21 @@ std::vector<std::uint8_t> readBytes(DWORD type, std::string bytes) {
     return {bytes.begin(), bytes.end()};
 }
 
+Status openWith(HKey key, const std::string& subKey, REGSAM access, HKey& result) {
+    HKEY opened = nullptr;
+    const LSTATUS status = ::RegOpenKeyExA(toHkey(key), toAnsi(subKey).c_str(), 0, access, &opened);
+    result = status == ERROR_SUCCESS ? fromHkey(opened) : 0;
+    return status;
+}
+
 } // namespace
 
 Status Win32Registry::openKey(HKey key, const std::string& subKey, HKey& result) {
-    HKEY opened = nullptr;
-    const LSTATUS status =
-        ::RegOpenKeyExA(toHkey(key), toAnsi(subKey).c_str(), 0, KEY_ALL_ACCESS, &opened);
-    result = status == ERROR_SUCCESS ? fromHkey(opened) : 0;
-    return status;
+    return openWith(key, subKey, KEY_ALL_ACCESS, result);
+}
+
+Status Win32Registry::openKeyReadOnly(HKey key, const std::string& subKey, HKey& result) {
+    return openWith(key, subKey, KEY_READ, result);
 }
 
 Status Win32Registry::createKey(HKey key, const std::string& subKey, HKey& result) {

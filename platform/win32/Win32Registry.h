@@ -13,6 +13,7 @@ namespace tovra::platform::win32 {
 class Win32Registry final : public Registry {
 public:
     Status openKey(HKey key, const std::string& subKey, HKey& result) override;
+    Status openKeyReadOnly(HKey key, const std::string& subKey, HKey& result) override;
     Status createKey(HKey key, const std::string& subKey, HKey& result) override;
     /// REG_SZ and REG_EXPAND_SZ come back without their terminating zero.
     Status queryValue(HKey key, const std::string& name, RegValue& value) override;

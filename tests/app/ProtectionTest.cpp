@@ -4,6 +4,7 @@
 #include "app/core/PasswordHash.h"
 #include "app/core/PasswordPrompt.h"
 #include "app/core/ProtectionSettings.h"
+#include "settings/RegistryAccess.h"
 #include "settings/SettingsIndex.h"
 #include "tests/support/RegistryFixture.h"
 
@@ -35,6 +36,8 @@ struct PromptCase {
     bool hashed;
     std::vector<std::string> typed;
     std::vector<PromptAnswer> answers;
+    /// The password's key cannot be opened for writing (a standard user).
+    bool passwordKeyRefused = false;
 };
 
 class PromptTable : public testing::TestWithParam<PromptCase>, public RegistryFixture {};
@@ -46,6 +49,9 @@ TEST_P(PromptTable, AnswersEachEntry) {
     }
     if (c.stored) {
         seed(password(c.hashed ? hashPassword(*c.stored) : *c.stored));
+    }
+    if (c.passwordKeyRefused) {
+        registry.refuse(reg::kPasswordRoot);
     }
     PasswordPrompt prompt;
     std::vector<PromptAnswer> answers;
@@ -63,7 +69,9 @@ INSTANTIATE_TEST_SUITE_P(
         // What matches is the hash's table (ShellRulesTest); here, the count.
         PromptCase{"TwoWrongThenRight", "pw", true, {"a", "PW", "pw"}, {TryAgain, TryAgain, Open}},
         PromptCase{"ThreeWrongLeave", "pw", false, {"a", "b", "c"}, {TryAgain, TryAgain, Leave}},
-        PromptCase{"NoValueReadsEmpty", std::nullopt, false, {""}, {Open}}),
+        PromptCase{"NoValueReadsEmpty", std::nullopt, false, {""}, {Open}},
+        PromptCase{
+            "ReadOnlyKeyStillHoldsThePassword", "pw", false, {"", "pw"}, {TryAgain, Open}, true}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // ---- the protection window -------------------------------------------------------------
@@ -117,8 +125,10 @@ enum class Code { Absent, Old, Verifies };
 struct SaveCase {
     const char* name;
     ProtectionSettings settings;
-    ProtectionSaved outcome;
+    std::optional<ProtectionSaved> outcome; // nothing: the save fails
     Code code;
+    /// The password's key cannot be opened for writing (a standard user).
+    bool passwordKeyRefused = false;
 };
 
 class SaveProtectionTable : public testing::TestWithParam<SaveCase>, public RegistryFixture {};
@@ -129,7 +139,14 @@ TEST_P(SaveProtectionTable, WritesBothPoliciesThenThePassword) {
         GTEST_SKIP() << "this build cannot hash passwords";
     }
     seed(password("old"));
-    EXPECT_EQ(SaveProtection(registry, c.settings), c.outcome);
+    if (c.passwordKeyRefused) {
+        registry.refuse(reg::kPasswordRoot);
+    }
+    if (c.outcome) {
+        EXPECT_EQ(SaveProtection(registry, c.settings), *c.outcome);
+    } else {
+        EXPECT_THROW(SaveProtection(registry, c.settings), settings::RegistryError);
+    }
 
     EXPECT_EQ(stored(reg::kPoliciesRoot, reg::kPoliciesKey, "NoChangeStartMenu"),
               RegValue::dword(c.settings.noChangeStartMenu ? 1 : 0));
@@ -152,24 +169,31 @@ TEST_P(SaveProtectionTable, WritesBothPoliciesThenThePassword) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SaveProtectionTable,
-                         testing::Values(SaveCase{"NewPassword",
-                                                  {true, false, "Neu9", "Neu9", false},
-                                                  ProtectionSaved::Saved,
-                                                  Code::Verifies},
-                                         SaveCase{"EmptyPassword",
-                                                  {false, true, "", "", false},
-                                                  ProtectionSaved::Saved,
-                                                  Code::Verifies},
-                                         SaveCase{"MismatchKeepsThePasswordWritesThePolicies",
-                                                  {true, true, "a", "b", true},
-                                                  ProtectionSaved::PasswordMismatch,
-                                                  Code::Old},
-                                         SaveCase{"RemoveWhateverWasTyped",
-                                                  {false, false, "typed", "typed", true},
-                                                  ProtectionSaved::Saved,
-                                                  Code::Absent}),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SaveProtectionTable,
+    testing::Values(
+        SaveCase{"NewPassword",
+                 {true, false, "Neu9", "Neu9", false},
+                 ProtectionSaved::Saved,
+                 Code::Verifies},
+        SaveCase{
+            "EmptyPassword", {false, true, "", "", false}, ProtectionSaved::Saved, Code::Verifies},
+        SaveCase{"MismatchKeepsThePasswordWritesThePolicies",
+                 {true, true, "a", "b", true},
+                 ProtectionSaved::PasswordMismatch,
+                 Code::Old},
+        SaveCase{"RemoveWhateverWasTyped",
+                 {false, false, "typed", "typed", true},
+                 ProtectionSaved::Saved,
+                 Code::Absent},
+        SaveCase{"PasswordRefusedFails",
+                 {true, false, "Neu9", "Neu9", false},
+                 std::nullopt,
+                 Code::Old,
+                 true},
+        SaveCase{
+            "RemovalRefusedFails", {false, true, "", "", true}, std::nullopt, Code::Old, true}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace tovra::shell

@@ -104,6 +104,17 @@ const StoreCase kCases[] = {
      [](LibraryStore&) {},
      "[xTovraDesktopx]\r\n[tovradesktop]\r\n[By hand]\r\nk=v\r\n",
      {"tovradesktop", "By hand"}},
+    // The file finds the program's sections in any letter case: named so,
+    // they are none of the library's to create, rename or erase.
+    {"ProgramSectionsInAnotherCaseAreLeftAlone",
+     kOwnSections,
+     [](LibraryStore& s) {
+         EXPECT_FALSE(s.createCategory("tovradesktop setting"));
+         EXPECT_FALSE(s.renameCategory("tovradesktop PICNAMELIST", "风景"));
+         s.deleteCategory(" TOVRADESKTOP secondnum ");
+     },
+     kOwnSections,
+     {}},
     {"RenameMovesKeysInOrderToTheEnd",
      kTwoCategories,
      [](LibraryStore& s) { EXPECT_TRUE(s.renameCategory("风景", "山水")); },

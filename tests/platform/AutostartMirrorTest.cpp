@@ -496,6 +496,9 @@ public:
     Status openKey(HKey key, const std::string& subKey, HKey& result) override {
         return inner_.openKey(key, subKey, result);
     }
+    Status openKeyReadOnly(HKey key, const std::string& subKey, HKey& result) override {
+        return inner_.openKeyReadOnly(key, subKey, result);
+    }
     Status createKey(HKey key, const std::string& subKey, HKey& result) override {
         return inner_.createKey(key, subKey, result);
     }

@@ -34,6 +34,19 @@ RegStep open(std::string key, std::string path, std::string into, Status expecte
     return {RegOp::Open, std::move(key), std::move(path), expected, std::move(into), {}, 0, {}, {}};
 }
 
+RegStep openReadOnly(std::string key, std::string path, std::string into,
+                     Status expected = kErrorSuccess) {
+    return {RegOp::OpenReadOnly,
+            std::move(key),
+            std::move(path),
+            expected,
+            std::move(into),
+            {},
+            0,
+            {},
+            {}};
+}
+
 RegStep set(std::string key, std::string name, RegValue value, Status expected = kErrorSuccess) {
     return {RegOp::Set, std::move(key), std::move(name), expected, {}, std::move(value), 0, {}, {}};
 }
@@ -116,6 +129,8 @@ const char* opName(RegOp op) {
         return "createKey";
     case RegOp::Open:
         return "openKey";
+    case RegOp::OpenReadOnly:
+        return "openKeyReadOnly";
     case RegOp::Set:
         return "setValue";
     case RegOp::Query:
@@ -239,6 +254,11 @@ std::vector<RegistryCase> keyCases() {
          {create("cu", "k", "h"), open("h", "", "h2"), create("h", "", "h3"),
           set("h2", "v", dword(2)), query("h", "v", dword(2)), close("h"),
           query("h3", "v", dword(2))}},
+        {"ReadOnlyHandleReadsButNeverChanges",
+         {create("cu", "k", "w"), set("w", "v", dword(1)), openReadOnly("cu", "K", "r"),
+          query("r", "v", dword(1)), set("r", "v", dword(2), kErrorAccessDenied),
+          deleteValue("r", "v", kErrorAccessDenied), query("w", "v", dword(1)),
+          openReadOnly("cu", "absent", "x", kErrorFileNotFound), subkeys("cu", {"k"})}},
         {"RecreatedKeyStartsEmpty",
          {create("cu", "k", "h"), set("h", "v", dword(1)), close("h"), deleteKey("cu", "k"),
           create("cu", "k", "again"), queryFails("again", "v", kErrorFileNotFound)}},
@@ -391,6 +411,7 @@ void RegistryConformance::run(const RegStep& step) {
     switch (step.op) {
     case RegOp::Create:
     case RegOp::Open:
+    case RegOp::OpenReadOnly:
         runOpen(step, *key);
         return;
     case RegOp::Set:
@@ -425,7 +446,9 @@ void RegistryConformance::run(const RegStep& step) {
 void RegistryConformance::runOpen(const RegStep& step, HKey key) {
     HKey opened = 0;
     const Status status = step.op == RegOp::Create ? registry_->createKey(key, step.text, opened)
-                                                   : registry_->openKey(key, step.text, opened);
+                          : step.op == RegOp::Open
+                              ? registry_->openKey(key, step.text, opened)
+                              : registry_->openKeyReadOnly(key, step.text, opened);
     EXPECT_EQ(status, step.expected);
     if (status == kErrorSuccess) {
         EXPECT_NE(opened, 0u);

@@ -49,7 +49,18 @@ struct RegistryBackend {
     tovra::test::System system = tovra::test::System::Windows;
 };
 
-enum class RegOp { Create, Open, Set, Query, DeleteValue, DeleteKey, Enum, Subkeys, Close };
+enum class RegOp {
+    Create,
+    Open,
+    OpenReadOnly,
+    Set,
+    Query,
+    DeleteValue,
+    DeleteKey,
+    Enum,
+    Subkeys,
+    Close
+};
 
 /// One call and what it must give.
 struct RegStep {
@@ -59,7 +70,7 @@ struct RegStep {
     /// The subkey path or the value name.
     std::string text;
     Status expected = kErrorSuccess;
-    /// Create and Open: the slot that receives the new handle.
+    /// Create, Open and OpenReadOnly: the slot that receives the new handle.
     std::string into;
     /// Set: the value written. Query: the value expected.
     std::optional<RegValue> value;

@@ -19,6 +19,7 @@ public:
     using Status = platform::Status;
 
     MOCK_METHOD(Status, openKey, (HKey, const std::string&, HKey&), (override));
+    MOCK_METHOD(Status, openKeyReadOnly, (HKey, const std::string&, HKey&), (override));
     MOCK_METHOD(Status, createKey, (HKey, const std::string&, HKey&), (override));
     MOCK_METHOD(Status, queryValue, (HKey, const std::string&, RegValue&), (override));
     MOCK_METHOD(Status, setValue, (HKey, const std::string&, const RegValue&), (override));

@@ -3,8 +3,8 @@
 // A real registry seen through a watcher: every call goes to the registry
 // underneath, every change (value set or deleted) is recorded with its key's
 // root and path in call order, and the keys under chosen roots can be made to
-// refuse opening, as HKEY_LOCAL_MACHINE does for a user without the right to
-// change it.
+// refuse opening for change, as HKEY_LOCAL_MACHINE does for a user without
+// the right to change it (who may still open them read-only).
 
 #include "platform/Registry.h"
 
@@ -32,16 +32,20 @@ public:
     explicit WatchedRegistry(platform::Registry& inner)
         : inner_(inner) {}
 
-    /// Opening or creating any key under root is refused with ERROR_ACCESS_DENIED.
+    /// Opening or creating any key under root with full access is refused
+    /// with ERROR_ACCESS_DENIED; opening it read-only is not.
     void refuse(HKey root) { refused_.insert(root); }
 
     std::vector<Change> changes;
 
     Status openKey(HKey key, const std::string& subKey, HKey& result) override {
-        return open(key, subKey, result, false);
+        return open(key, subKey, result, Opening::Open);
+    }
+    Status openKeyReadOnly(HKey key, const std::string& subKey, HKey& result) override {
+        return open(key, subKey, result, Opening::ReadOnly);
     }
     Status createKey(HKey key, const std::string& subKey, HKey& result) override {
-        return open(key, subKey, result, true);
+        return open(key, subKey, result, Opening::Create);
     }
     Status queryValue(HKey key, const std::string& name, RegValue& value) override {
         return inner_.queryValue(key, name, value);
@@ -83,13 +87,16 @@ public:
     }
 
 private:
-    Status open(HKey key, const std::string& subKey, HKey& result, bool create) {
+    enum class Opening { ReadOnly, Open, Create };
+
+    Status open(HKey key, const std::string& subKey, HKey& result, Opening how) {
         const std::string path = pathOf(key) + "\\" + subKey;
-        if (refused_.contains(rootOf(key))) {
+        if (how != Opening::ReadOnly && refused_.contains(rootOf(key))) {
             return platform::kErrorAccessDenied;
         }
-        const Status status =
-            create ? inner_.createKey(key, subKey, result) : inner_.openKey(key, subKey, result);
+        const Status status = how == Opening::Create ? inner_.createKey(key, subKey, result)
+                              : how == Opening::Open ? inner_.openKey(key, subKey, result)
+                                                     : inner_.openKeyReadOnly(key, subKey, result);
         if (status == platform::kErrorSuccess) {
             paths_[result] = {rootOf(key), path};
         }

@@ -10,6 +10,8 @@
 #include <ostream>
 #include <string>
 #include <windows.h>
+// After windows.h, which they need.
+#include <sddl.h>
 
 namespace tovra::platform::win32 {
 namespace {
@@ -139,6 +141,38 @@ TEST_F(Win32RegistryTest, LongTextComesBackWhole) {
     EXPECT_EQ(registry_.queryValue(key_, "long", read), kErrorSuccess);
     EXPECT_EQ(read.asText(), text);
     EXPECT_EQ(read.data.size(), text.size());
+}
+
+/// Gives the key the access list of sddl; false when Windows refuses.
+bool setAccessList(HKey key, const char* sddl) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor,
+                                                                nullptr)) {
+        return false;
+    }
+    const LSTATUS status =
+        ::RegSetKeySecurity(reinterpret_cast<HKEY>(key), DACL_SECURITY_INFORMATION, descriptor);
+    ::LocalFree(descriptor);
+    return status == ERROR_SUCCESS;
+}
+
+// A key that everyone may read and nobody change, as HKEY_LOCAL_MACHINE is for
+// most users: only the read-only open gets in, and nothing can be written
+// through it. key_ was opened before, with every right, and keeps them.
+TEST_F(Win32RegistryTest, AKeyWithoutWriteAccessOpensReadOnly) {
+    ASSERT_EQ(registry_.setValue(key_, "Code", RegValue::text("pw")), kErrorSuccess);
+    ASSERT_TRUE(setAccessList(key_, "D:P(A;;KR;;;WD)"));
+    HKey opened = 0;
+    EXPECT_EQ(registry_.createKey(kHkeyCurrentUser, kScratch, opened), kErrorAccessDenied);
+    EXPECT_EQ(registry_.openKey(kHkeyCurrentUser, kScratch, opened), kErrorAccessDenied);
+    ASSERT_EQ(registry_.openKeyReadOnly(kHkeyCurrentUser, kScratch, opened), kErrorSuccess);
+    RegValue value;
+    EXPECT_EQ(registry_.queryValue(opened, "code", value), kErrorSuccess);
+    EXPECT_EQ(value, RegValue::text("pw"));
+    EXPECT_EQ(registry_.setValue(opened, "Code", RegValue::text("")), kErrorAccessDenied);
+    EXPECT_EQ(registry_.deleteValue(opened, "Code"), kErrorAccessDenied);
+    registry_.closeKey(opened);
+    EXPECT_TRUE(setAccessList(key_, "D:P(A;;KA;;;WD)")); // so that TearDown can delete it
 }
 
 TEST_F(Win32RegistryTest, HandleNeverIssuedIsInvalid) {
