@@ -114,7 +114,8 @@ void writeFrame(GifFileType* gif, const GifFrame& frame) {
     }
     for (const int y : order) {
         for (int x = 0; x < frame.width; ++x) {
-            line[static_cast<std::size_t>(x)] = static_cast<GifPixelType>((x + 16 * y) % 256);
+            line[static_cast<std::size_t>(x)] =
+                static_cast<GifPixelType>(frame.fillIndex.value_or((x + 16 * y) % 256));
         }
         EGifPutLine(gif, line.data(), frame.width);
     }
