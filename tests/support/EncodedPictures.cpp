@@ -142,4 +142,17 @@ std::string gifFile(picture::Size screen, const std::vector<GifFrame>& frames) {
     return bytes;
 }
 
+std::string withFirstFrameSize(std::string gif, picture::Size size) {
+    constexpr std::size_t kDescriptor = 13 + 3 * 256; // after the header and the palette
+    if (gif.size() < kDescriptor + 10 || gif[kDescriptor] != ',') {
+        throw std::runtime_error("no frame descriptor after the palette");
+    }
+    for (const auto& [at, value] :
+         {std::pair{kDescriptor + 5, size.width}, {kDescriptor + 7, size.height}}) {
+        gif[at] = static_cast<char>(value & 0xFF);
+        gif[at + 1] = static_cast<char>(value >> 8);
+    }
+    return gif;
+}
+
 } // namespace tovra::test

@@ -37,4 +37,8 @@ struct GifFrame {
 /// at (x, y) of the frame has index (x + 16 * y) % 256 unless filled.
 [[nodiscard]] std::string gifFile(picture::Size screen, const std::vector<GifFrame>& frames);
 
+/// The bytes of a gifFile whose first frame (one without a transparent index)
+/// states another size; its pixel data stays as it was.
+[[nodiscard]] std::string withFirstFrameSize(std::string gif, picture::Size size);
+
 } // namespace tovra::test
