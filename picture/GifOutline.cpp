@@ -36,7 +36,7 @@ public:
 
     std::optional<int> byte() {
         const auto taken = take(1);
-        return taken ? std::optional(static_cast<unsigned char>((*taken)[0])) : std::nullopt;
+        return taken ? std::optional<int>(static_cast<unsigned char>((*taken)[0])) : std::nullopt;
     }
 
     /// Passes the colour table that flags announce.
