@@ -1,7 +1,9 @@
 // The wallpaper windows: the preview showing a 6000 x 3750 JPEG photograph
-// (read, decoded at a reduced scale, smoothed to 312 x 195), and "<<" adding
-// the 5,000 files of a folder to an empty wallpaper list (the paths taken from
-// the file list, the section written in one batch, the list filled).
+// (read, decoded at a reduced scale, smoothed to 312 x 195), showing and
+// applying a GIF whose one frame of 32768 x 32768 pixels stands in a 640 x 480
+// logical screen, and "<<" adding the 5,000 files of a folder to an empty
+// wallpaper list (the paths taken from the file list, the section written in
+// one batch, the list filled).
 
 #include "bench/SettingsFiles.h"
 #include "tests/support/EncodedPictures.h"
@@ -64,6 +66,48 @@ BENCHMARK(BM_ShowPicture6000x3750Jpeg)
     ->Arg(16)
     ->Arg(128)
     ->Unit(benchmark::kMillisecond);
+
+/// The GIF with the huge frame, in the harness's folder: one colour, so that
+/// the file stays near a megabyte while it states a billion pixels.
+std::string hugeFrameGif(tovra::test::MainWindowHarness& harness) {
+    static const std::string bytes =
+        tovra::test::gifFile({640, 480}, {{.width = 32768, .height = 32768, .fillIndex = 7}});
+    const std::string path = harness.temp.file("huge-frame.gif");
+    tovra::test::writeBytes(path, bytes);
+    return path;
+}
+
+void BM_ShowGifWithAHugeFrame(benchmark::State& state) {
+    tovra::test::MainWindowHarness harness;
+    harness.start();
+    const std::string gif = hugeFrameGif(harness);
+    tovra::TFormPicView& preview = *harness.wallpaper.preview;
+    preview.show();
+    for (auto _ : state) {
+        preview.ShowPicture(gif);
+    }
+    if (preview.imgView->size() != QSize(261, 196)) {
+        state.SkipWithError("the picture was not shown");
+    }
+}
+BENCHMARK(BM_ShowGifWithAHugeFrame)->Unit(benchmark::kMillisecond);
+
+/// "拉伸" from the preview's menu: the GIF decoded, fitted to the screen and
+/// stored as the wallpaper bitmap.
+void BM_ApplyGifWithAHugeFrame(benchmark::State& state) {
+    tovra::test::MainWindowHarness harness;
+    harness.start();
+    tovra::TFormPicView& preview = *harness.wallpaper.preview;
+    preview.PreviewFileName = hugeFrameGif(harness);
+    preview.ApplyStyle = 2;
+    for (auto _ : state) {
+        preview.ApplyWallpaper();
+    }
+    if (!std::filesystem::exists(harness.state.TempDir + "WallPaper.BMP")) {
+        state.SkipWithError("the picture was not applied");
+    }
+}
+BENCHMARK(BM_ApplyGifWithAHugeFrame)->Unit(benchmark::kMillisecond);
 
 void BM_AddAllFiveThousandFiles(benchmark::State& state) {
     tovra::test::MainWindowHarness harness;

@@ -21,7 +21,8 @@
 namespace tovra::picture {
 
 /// The size the file's header states, without decoding the pixels. Throws
-/// PictureError (Undecodable) when the bytes are no bitmap this reader takes.
+/// PictureError: Undecodable when the bytes are no bitmap this reader takes,
+/// TooLarge when the size guard refuses the size.
 [[nodiscard]] Size bmpSize(std::string_view bytes);
 
 /// The picture a bitmap file holds. Throws PictureError.

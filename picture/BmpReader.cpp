@@ -264,7 +264,9 @@ Layout completeLayout(std::string_view bytes) {
 } // namespace
 
 Size bmpSize(std::string_view bytes) {
-    return readLayout(bytes).size;
+    const Layout layout = readLayout(bytes);
+    checkPictureSize(layout.size, formatFor(layout));
+    return layout.size;
 }
 
 Image decodeBmp(std::string_view bytes) {

@@ -1,7 +1,8 @@
-// decodeGif and gifSize over giflib, reading the file's bytes from memory and
-// stopping at the first frame.
+// decodeGif over giflib, reading the file's bytes from memory and stopping at
+// the first frame; gifSize and gifFramesInsideScreen from the GIF's outline.
 
 #include "picture/Gif.h"
+#include "picture/GifOutline.h"
 #include "picture/PictureError.h"
 #include "picture/SizeGuard.h"
 
@@ -99,20 +100,29 @@ std::vector<int> lineRows(const GifImageDesc& frame) {
 void drawFrame(const GifSession& session, int transparent, Image& image) {
     GifFileType* gif = session.get();
     const GifImageDesc& frame = gif->Image;
-    checkPictureSize({std::max(frame.Width, 1), std::max(frame.Height, 1)}, PixelFormat::Indexed8);
+    checkGifFrameSize({frame.Width, frame.Height});
     const ColorMapObject* map = frame.ColorMap != nullptr ? frame.ColorMap : gif->SColorMap;
+    // Only the part on the screen is drawn, and no line after the last one
+    // that lands there is decoded: a frame far larger than its screen costs
+    // what its visible rows cost (an interlaced one, all but the part of its
+    // last pass below the screen).
+    const int columns = std::clamp(image.width() - frame.Left, 0, frame.Width);
+    const std::vector<int> rows = lineRows(frame);
+    const auto lastShown =
+        std::find_if(rows.rbegin(), rows.rend(), [&image](int y) { return y < image.height(); });
+    const auto lines = columns == 0 ? 0 : rows.rend() - lastShown;
     std::vector<GifPixelType> line(static_cast<std::size_t>(std::max(frame.Width, 1)));
-    for (const int y : lineRows(frame)) {
+    for (std::ptrdiff_t i = 0; i < lines; ++i) {
         session.check(DGifGetLine(gif, line.data(), frame.Width));
-        if (y < 0 || y >= image.height()) {
+        const int y = rows[static_cast<std::size_t>(i)];
+        if (y >= image.height()) {
             continue;
         }
         std::uint8_t* row = image.row(y);
-        for (int x = 0; x < frame.Width; ++x) {
-            const int column = frame.Left + x;
+        for (int x = 0; x < columns; ++x) {
             const int index = line[static_cast<std::size_t>(x)];
-            if (column < image.width() && index != transparent) {
-                putColor(map, index, row + 3 * static_cast<std::size_t>(column));
+            if (index != transparent) {
+                putColor(map, index, row + 3 * static_cast<std::size_t>(frame.Left + x));
             }
         }
     }
@@ -149,12 +159,17 @@ void fillBackground(const GifFileType* gif, Image& image) {
 } // namespace
 
 Size gifSize(std::string_view bytes) {
-    const GifSession session(bytes);
-    const Size size = screenSize(session.get());
-    if (size.width < 1 || size.height < 1) {
-        undecodable(D_GIF_ERR_WRONG_RECORD);
+    const GifOutline outline = outlineGif(bytes);
+    checkPictureSize(outline.screen, PixelFormat::Bgr24);
+    if (!outline.firstFrame) {
+        undecodable(D_GIF_ERR_NO_IMAG_DSCR);
     }
-    return size;
+    checkGifFrameSize(*outline.firstFrame);
+    return outline.screen;
+}
+
+bool gifFramesInsideScreen(std::string_view bytes) {
+    return outlineGif(bytes).framesInsideScreen;
 }
 
 Image decodeGif(std::string_view bytes) {

@@ -18,6 +18,10 @@ Size gifSize(std::string_view /*bytes*/) {
     noDecoder();
 }
 
+bool gifFramesInsideScreen(std::string_view /*bytes*/) {
+    noDecoder();
+}
+
 Image decodeGif(std::string_view /*bytes*/) {
     noDecoder();
 }

@@ -17,7 +17,8 @@
 
 namespace tovra::picture {
 
-/// The size the file's frame header states. Throws PictureError.
+/// The size the file's frame header states. Throws PictureError (TooLarge
+/// when the size guard refuses the picture at full size).
 [[nodiscard]] Size jpegSize(std::string_view bytes);
 
 /// The picture, at full size; or, given atLeast, at the smallest of the scales

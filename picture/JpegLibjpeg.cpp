@@ -198,8 +198,13 @@ Image newImage(Size size, PixelFormat format) {
 
 Size jpegSize(std::string_view bytes) {
     JpegSession session(bytes);
-    return {static_cast<int>(session.info().image_width),
-            static_cast<int>(session.info().image_height)};
+    const jpeg_decompress_struct& info = session.info();
+    const Size size{static_cast<int>(info.image_width), static_cast<int>(info.image_height)};
+    // As decoded at full size: a picture that only a reduced scale would let
+    // through is refused as well, so that every path takes the same pictures.
+    checkPictureSize(size, info.jpeg_color_space == JCS_GRAYSCALE ? PixelFormat::Indexed8
+                                                                  : PixelFormat::Bgr24);
+    return size;
 }
 
 Image decodeJpeg(std::string_view bytes, std::optional<Size> atLeast) {

@@ -18,7 +18,9 @@ enum class PictureFormat { Bmp, Jpeg, Gif };
 /// nothing for anything else.
 [[nodiscard]] std::optional<PictureFormat> formatOfContent(std::string_view bytes);
 
-/// The size the header states, without decoding pixels. Throws PictureError.
+/// The size the header states, without decoding pixels: the check every path
+/// makes before it takes a picture, the size guard included. Throws
+/// PictureError (TooLarge when the guard refuses).
 [[nodiscard]] Size pictureSize(std::string_view bytes, PictureFormat format);
 
 /// The decoded picture. atLeast lets a JPEG be decoded at a reduced scale that

@@ -1,5 +1,6 @@
 #include "wallpaper/Unit_PicView.h"
 
+#include "picture/Gif.h"
 #include "picture/Picture.h"
 #include "picture/PictureError.h"
 #include "picture/PictureFile.h"
@@ -116,7 +117,11 @@ void TFormPicView::ShowPicture(const std::string& path) {
     const wallpaper::PreviewPlacement place = wallpaper::placeInPanel(
         picture::pictureSize(bytes, *format), {panel1->width(), panel1->height()});
     QMovie* previous = imgView->movie();
-    if (*format == picture::PictureFormat::Gif) {
+    // Qt's reader decodes each frame whole, so a GIF moves only when all its
+    // frames lie inside the screen that the size guard has just measured.
+    // Otherwise it stands still: its first frame cut to the screen by the
+    // program's own decoder, as applying it from here converts it.
+    if (*format == picture::PictureFormat::Gif && picture::gifFramesInsideScreen(bytes)) {
         QMovie* movie = toolkit::animatedGif(bytes, imgView);
         imgView->setMovie(movie);
         movie->start();

@@ -218,6 +218,9 @@ class BmpBadInputTest : public testing::TestWithParam<BadCase> {};
 
 TEST_P(BmpBadInputTest, IsRefusedWithTheReason) {
     EXPECT_EQ(test::faultOf([this] { (void)decodeBmp(GetParam().bytes); }), GetParam().fault);
+    if (GetParam().fault == PictureFault::TooLarge) { // from the header alone too
+        EXPECT_EQ(test::faultOf([this] { (void)bmpSize(GetParam().bytes); }), GetParam().fault);
+    }
 }
 
 std::string cut(std::string bytes, std::size_t lost) {

@@ -1,6 +1,7 @@
 // JPEG and GIF decoding through libjpeg-turbo and giflib, on files the tests
 // make with the same libraries' encoders: what each kind decodes to, the
-// reduced scales, and the refusal of damaged, unsupported or oversized files.
+// reduced scales, the refusal of damaged, unsupported or oversized files, and
+// the size guard applied from the header alone.
 
 #include "picture/Gif.h"
 #include "picture/Jpeg.h"
@@ -157,12 +158,16 @@ struct GifCase {
     // Two screen pixels and the palette index each must show; -1: background.
     std::array<int, 2> at1, at2;
     int index1, index2;
+    bool dataEndsBelowTheScreen = false; // the file cut in half
 };
 
 class GifFirstFrameTest : public testing::TestWithParam<GifCase> {};
 
 TEST_P(GifFirstFrameTest, DrawsTheFirstFrameOnTheLogicalScreen) {
-    const std::string file = test::gifFile({8, 8}, GetParam().frames);
+    std::string file = test::gifFile({8, 8}, GetParam().frames);
+    if (GetParam().dataEndsBelowTheScreen) {
+        file.resize(file.size() / 2);
+    }
     EXPECT_EQ(gifSize(file), (Size{8, 8}));
     const Image image = decodeGif(file);
     ASSERT_EQ(image.size(), (Size{8, 8}));
@@ -182,8 +187,25 @@ INSTANTIATE_TEST_SUITE_P(
         GifCase{"SmallFrameLeavesBackground", {{2, 2, 2, 2}}, {3, 3}, {0, 0}, 1 + 16, -1},
         GifCase{"FrameOutsideTheScreenIsCut", {{6, 6, 4, 4}}, {7, 7}, {5, 5}, 1 + 16, -1},
         GifCase{"InterlacedRowsInOrder", {{0, 0, 8, 8, true}}, {0, 1}, {0, 4}, 16, 64},
-        GifCase{"TransparentShowsBackground", {{0, 0, 8, 8, false, 16}}, {0, 1}, {1, 1}, -1, 17}),
+        GifCase{"TransparentShowsBackground", {{0, 0, 8, 8, false, 16}}, {0, 1}, {1, 1}, -1, 17},
+        GifCase{"TallInterlacedFrameIsCut", {{0, 0, 8, 64, true}}, {0, 7}, {3, 5}, 112, 83},
+        // Lines below the screen are never decoded, so their data may be missing.
+        GifCase{
+            "TallFrameCutShortBelowTheScreen", {{0, 0, 8, 1024}}, {0, 7}, {7, 7}, 112, 119, true}),
     [](const auto& tested) { return std::string(tested.param.name); });
+
+TEST(Gif, FramesInsideTheScreenAreToldFromTheirDescriptors) {
+    struct Case {
+        std::vector<GifFrame> frames; // the second behind a graphic control extension
+        bool inside;
+    };
+    for (const auto& [frames, inside] :
+         {Case{{{0, 0, 8, 8}, {2, 2, 6, 6, false, 0}}, true},
+          Case{{{0, 0, 8, 8}, {2, 2, 7, 6, false, 0}}, false}, Case{{{0, 0, 8, 9}}, false}}) {
+        EXPECT_EQ(gifFramesInsideScreen(test::gifFile({8, 8}, frames)), inside)
+            << frames.back().width;
+    }
+}
 
 TEST(Gif, BadFilesAreRefused) {
     const std::string good = test::gifFile({8, 8}, {{0, 0, 8, 8}});
@@ -193,6 +215,20 @@ TEST(Gif, BadFilesAreRefused) {
     }
     const std::string huge = test::gifFile({40000, 40000}, {{0, 0, 1, 1}});
     EXPECT_EQ(test::faultOf([&huge] { (void)decodeGif(huge); }), PictureFault::TooLarge);
+}
+
+// A picture handed to the system as it is, and a GIF before Qt's reader gets
+// it, is checked from its header alone: that must refuse what decoding would.
+TEST(PictureSize, TheHeaderRefusesWhatTheSizeGuardRefuses) {
+    const std::string gif = test::gifFile({8, 8}, {{0, 0, 1, 1}});
+    for (const auto& [format, bytes] :
+         {std::pair{PictureFormat::Gif, test::gifFile({40000, 40000}, {{0, 0, 1, 1}})},
+          {PictureFormat::Gif, test::withFirstFrameSize(gif, {65535, 65535})},
+          {PictureFormat::Jpeg, test::withFrameHeader(kJpeg, 8, {40000, 40000})}}) {
+        EXPECT_EQ(test::faultOf([&] { (void)pictureSize(bytes, format); }), PictureFault::TooLarge);
+    }
+    const std::string largestFrame = test::withFirstFrameSize(gif, {32768, 32768});
+    EXPECT_EQ(pictureSize(largestFrame, PictureFormat::Gif), (Size{8, 8}));
 }
 
 } // namespace

@@ -114,7 +114,8 @@ void writeFrame(GifFileType* gif, const GifFrame& frame) {
     }
     for (const int y : order) {
         for (int x = 0; x < frame.width; ++x) {
-            line[static_cast<std::size_t>(x)] = static_cast<GifPixelType>((x + 16 * y) % 256);
+            line[static_cast<std::size_t>(x)] =
+                static_cast<GifPixelType>(frame.fillIndex.value_or((x + 16 * y) % 256));
         }
         EGifPutLine(gif, line.data(), frame.width);
     }
@@ -139,6 +140,19 @@ std::string gifFile(picture::Size screen, const std::vector<GifFrame>& frames) {
     EGifCloseFile(gif, &error);
     GifFreeMapObject(map);
     return bytes;
+}
+
+std::string withFirstFrameSize(std::string gif, picture::Size size) {
+    constexpr std::size_t kDescriptor = 13 + 3 * 256; // after the header and the palette
+    if (gif.size() < kDescriptor + 10 || gif[kDescriptor] != ',') {
+        throw std::runtime_error("no frame descriptor after the palette");
+    }
+    for (const auto& [at, value] :
+         {std::pair{kDescriptor + 5, size.width}, {kDescriptor + 7, size.height}}) {
+        gif[at] = static_cast<char>(value & 0xFF);
+        gif[at + 1] = static_cast<char>(value >> 8);
+    }
+    return gif;
 }
 
 } // namespace tovra::test

@@ -27,11 +27,18 @@ struct GifFrame {
     int height = 0;
     bool interlaced = false;
     std::optional<int> transparentIndex{};
+    /// Every pixel of the frame this index instead of the pattern: a frame of
+    /// a billion pixels then takes a megabyte of the file.
+    std::optional<int> fillIndex{};
 };
 
 /// A GIF with a logical screen, a global palette of 256 colours (index i is
 /// red i, green 255 - i, blue 0), background index 1, and frames whose pixel
-/// at (x, y) of the frame has index (x + 16 * y) % 256.
+/// at (x, y) of the frame has index (x + 16 * y) % 256 unless filled.
 [[nodiscard]] std::string gifFile(picture::Size screen, const std::vector<GifFrame>& frames);
+
+/// The bytes of a gifFile whose first frame (one without a transparent index)
+/// states another size; its pixel data stays as it was.
+[[nodiscard]] std::string withFirstFrameSize(std::string gif, picture::Size size);
 
 } // namespace tovra::test

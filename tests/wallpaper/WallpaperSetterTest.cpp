@@ -178,9 +178,10 @@ INSTANTIATE_TEST_SUITE_P(Pictures, ApplyTest,
 class ApplyFailureTest : public testing::Test, public test::WallpaperFixture {
 protected:
     /// Applying fails and leaves the registry and WallPaper.BMP as they were.
-    void expectNothingWritten(const std::string& path) {
+    void expectNothingWritten(const std::string& path,
+                              ApplyVariant variant = ApplyVariant::Preview) {
         const std::string before = tovra::test::readBytes(setter.WallpaperBitmapFile());
-        EXPECT_ANY_THROW(setter.applyWallpaper(path, ApplyVariant::Preview, 2));
+        EXPECT_ANY_THROW(setter.applyWallpaper(path, variant, 2));
         EXPECT_EQ(desktopValue("wallpaperstyle"), std::nullopt);
         EXPECT_EQ(desktopValue("Wallpaper"), std::nullopt);
         EXPECT_EQ(tovra::test::readBytes(setter.WallpaperBitmapFile()), before);
@@ -203,6 +204,11 @@ TEST_F(ApplyFailureTest, UndecodablePicturesWriteNothing) {
     // Handed over as they are, yet no pictures: the desktop would go blank.
     expectNothingWritten(file("empty.bmp", ""));
     expectNothingWritten(file("text.bmp", "not a picture"));
+    // A frame that the decoder refuses, in a GIF that the rotation hands over.
+    expectNothingWritten(
+        file("huge-frame.gif", tovra::test::withFirstFrameSize(
+                                   tovra::test::gifFile({8, 8}, {{0, 0, 1, 1}}), {65535, 65535})),
+        ApplyVariant::Rotation);
 }
 
 TEST_F(ApplyFailureTest, ABitmapFileThatCannotBeReplacedWritesNothing) {

@@ -226,22 +226,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QRect>("placed");
+        QTest::addColumn<QString>("shown"); // "movie", "still", or "" for the view as it was
         QTest::newRow("624 x 300 JPEG")
             << QStringLiteral("wide.jpg") << QByteArray::fromStdString(jpeg({624, 300}))
-            << QRect(0, 23, 312, 150);
+            << QRect(0, 23, 312, 150) << QStringLiteral("still");
         QTest::newRow("200 x 100 GIF, animated")
             << QStringLiteral("small.gif")
             << QByteArray::fromStdString(tovra::test::gifFile(
                    {200, 100}, {{0, 0, 200, 100, false, {}}, {0, 0, 100, 50, false, {}}}))
-            << QRect(56, 48, 200, 100);
+            << QRect(56, 48, 200, 100) << QStringLiteral("movie");
+        QTest::newRow("200 x 100 GIF, a frame beyond its screen: still")
+            << QStringLiteral("beyond.gif")
+            << QByteArray::fromStdString(
+                   tovra::test::gifFile({200, 100}, {{0, 0, 200, 100}, {150, 80, 100, 50}}))
+            << QRect(56, 48, 200, 100) << QStringLiteral("still");
         QTest::newRow("undecodable: the view stays")
-            << QStringLiteral("bad.jpg") << QByteArray("no picture") << QRect(0, 0, 312, 196);
+            << QStringLiteral("bad.jpg") << QByteArray("no picture") << QRect(0, 0, 312, 196)
+            << QString();
     }
 
     void aClickedFileIsPlacedInThePreview() {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QRect, placed);
+        QFETCH(QString, shown);
         const QString picture = file(name, bytes.toStdString());
         TFormPiclist& list = startInFolder();
         TFormPicView& preview = *h->wallpaper.preview;
@@ -254,7 +262,9 @@ private Q_SLOTS:
         click(list.FLBpicture, 0);
         QCOMPARE(QString::fromStdString(preview.PreviewFileName), picture);
         QCOMPARE(preview.imgView->geometry(), placed);
-        QCOMPARE(preview.imgView->movie() != nullptr, name.endsWith(QLatin1String(".gif")));
+        QCOMPARE(preview.imgView->movie() != nullptr, shown == QLatin1String("movie"));
+        QCOMPARE(preview.imgView->pixmap().size(),
+                 shown == QLatin1String("still") ? placed.size() : QSize(0, 0));
         QVERIFY(h->boxes.calls.empty());
     }
 

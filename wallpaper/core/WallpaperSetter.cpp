@@ -25,9 +25,10 @@ PictureFormat conversionFormat(const std::string& path) {
 
 /// The width of a picture handed over unconverted, read from its header. A
 /// file that is no picture (empty, cut short, anything else under a picture's
-/// name) is refused before anything is written: the system would show a
-/// blank desktop. Where this build has no decoder for the format the header
-/// goes unread (0), unless the smart style needs the width.
+/// name), or one that the size guard refuses, is refused before anything is
+/// written: the system would show a blank desktop. Where this build has no
+/// decoder for the format the header goes unread (0), unless the smart style
+/// needs the width.
 int widthOfFile(const std::string& path, bool widthNeeded) {
     const std::string bytes = picture::readPictureFile(path);
     const auto format = picture::formatOfContent(bytes);

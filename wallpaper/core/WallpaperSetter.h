@@ -12,8 +12,8 @@
 //     The file's read-only mark is cleared first; it is replaced in one
 //     atomic step, so a failure never leaves half a bitmap. Any other picture
 //     (a BMP, or a GIF in the rotation) goes to the system as it is, once its
-//     header shows that it is a picture, and WallpaperBitmapFile is neither
-//     read nor written;
+//     header shows a picture that the size guard takes, and
+//     WallpaperBitmapFile is neither read nor written;
 //  3. "TileWallpaper" = "0" and "wallpaperstyle" = the style code are written
 //     as text under HKEY_CURRENT_USER\Control Panel\Desktop;
 //  4. SystemParametersInfoA(SPI_SETDESKWALLPAPER) hands the picture's path to
