@@ -8,7 +8,8 @@
 #   test   GoogleTest/GoogleMock and Google Benchmark; a virtual X display, on
 #          which a screen saver previews into a window and the root window's
 #          wallpaper is checked; gsettings with GNOME's schemas and
-#          desktop-file-validate, which the desktop tests run for real; djpeg,
+#          desktop-file-validate, which the desktop tests run for real; the
+#          locale sources, from which a test makes a Latin-1 locale; djpeg,
 #          hyperfine and GNU time, which the wallpaper benchmark is compared and
 #          measured with
 #   xvfb   a virtual X display and the screenshot tools, for machines without a display
@@ -23,7 +24,7 @@ set -euo pipefail
 declare -A groups=(
     [build]="g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libgif-dev libsodium-dev libx11-dev libxrandr-dev"
     [ui]="qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev fontconfig fonts-arphic-gbsn00lp libxcb1-dev xdg-utils xscreensaver-data"
-    [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth libjpeg-turbo-progs hyperfine time libglib2.0-bin gsettings-desktop-schemas desktop-file-utils"
+    [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth libjpeg-turbo-progs hyperfine time libglib2.0-bin gsettings-desktop-schemas desktop-file-utils locales"
     [xvfb]="xvfb xauth imagemagick x11-utils"
     [fuzz]="clang libclang-rt-14-dev"
     [wine]="g++-mingw-w64-x86-64-posix googletest wine64 wine xvfb xauth locales libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1"

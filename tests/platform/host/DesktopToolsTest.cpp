@@ -8,6 +8,8 @@
 #include "tests/support/ScriptFiles.h"
 #include "tests/support/TempDir.h"
 
+#include <cctype>
+#include <clocale>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -16,6 +18,52 @@ namespace {
 
 using tovra::test::readBytes;
 using tovra::test::writeScript;
+
+/// A Latin-1 locale made with Debian's localedef, this process's character
+/// classes until it goes: the ones under which <cctype> calls most bytes of
+/// UTF-8 text letters.
+class Latin1Locale {
+public:
+    explicit Latin1Locale(const std::filesystem::path& folder)
+        : previous_(std::setlocale(LC_CTYPE, nullptr)) {
+        environment_.set("LOCPATH", folder.string());
+        made_ = ToolRunner(std::chrono::seconds(60))
+                    .run({"localedef", "-i", "fr_FR", "-f", "ISO-8859-1",
+                          (folder / "fr_FR.ISO-8859-1").string()})
+                    .succeeded() &&
+                std::setlocale(LC_CTYPE, "fr_FR.ISO-8859-1") != nullptr;
+    }
+    ~Latin1Locale() { std::setlocale(LC_CTYPE, previous_.c_str()); }
+    Latin1Locale(const Latin1Locale&) = delete;
+    Latin1Locale& operator=(const Latin1Locale&) = delete;
+
+    [[nodiscard]] bool made() const { return made_; }
+
+private:
+    std::string previous_;
+    tovra::test::ScopedEnvironment environment_;
+    bool made_ = false;
+};
+
+TEST(FileUriTest, EveryByteButTheUnreservedOnesIsEscapedWhateverTheLocale) {
+    const tovra::test::TempDir scratch;
+    const Latin1Locale latin1(scratch.path());
+    ASSERT_TRUE(latin1.made()) << "no fr_FR.ISO-8859-1 locale: install Debian's locales";
+    ASSERT_NE(std::isalpha(0xC3), 0); // "Ã": the locale is the one the fault needs
+
+    const struct {
+        const char* path;
+        const char* uri;
+    } cases[] = {
+        {"/home/u/Az-09._~/x", "file:///home/u/Az-09._~/x"},
+        // What would end the quoted string of a script, or a URI's path.
+        {"/a b'\"#?%;", "file:///a%20b%27%22%23%3F%25%3B"},
+        {"/home/u/中文/é.bmp", "file:///home/u/%E4%B8%AD%E6%96%87/%C3%A9.bmp"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(fileUri(c.path), c.uri);
+    }
+}
 
 class DesktopToolsTest : public testing::Test {
 protected:
