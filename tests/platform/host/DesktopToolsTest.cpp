@@ -1,9 +1,11 @@
 // Each desktop's own tools, run for real: Debian's gsettings against a
 // private keyfile backend (no session bus), and stand-ins on PATH for the
-// tools of desktops that are not installed here (xfconf-query, dbus-send),
-// which record the arguments they are given.
+// tools of desktops whose own state a test cannot read back (xfconf-query,
+// dbus-send), which record the arguments they are given. And the rules the
+// setters build those arguments with: file URIs, Xfce's background names.
 
 #include "platform/host/HostWallpaperFactory.h"
+#include "platform/host/XfceSetter.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/ScriptFiles.h"
 #include "tests/support/TempDir.h"
@@ -63,6 +65,29 @@ TEST(FileUriTest, EveryByteButTheUnreservedOnesIsEscapedWhateverTheLocale) {
     for (const auto& c : cases) {
         EXPECT_EQ(fileUri(c.path), c.uri);
     }
+}
+
+TEST(XfceBackdropTest, ANewScreenGetsEveryMonitorNameOnEveryWorkspace) {
+    const std::string at = "/backdrop/screen0/monitor";
+    const struct {
+        const char* name;
+        XfceScreen screen;
+        std::vector<std::string> folders;
+    } cases[] = {
+        {"OutputsAndWorkspaces",
+         {{"Virtual-1", "HDMI-1"}, 2},
+         {at + "Virtual-1/workspace0", at + "Virtual-1/workspace1", at + "HDMI-1/workspace0",
+          at + "HDMI-1/workspace1", at + "0/workspace0", at + "0/workspace1"}},
+        {"NoWindowManagerYet", {{"screen"}, 0}, {at + "screen/workspace0", at + "0/workspace0"}},
+        {"NoDisplay", {{}, 0}, {at + "0/workspace0"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(newBackdropFolders(c.screen), c.folders) << c.name;
+    }
+    // A damaged count costs two runs of xfconf-query per workspace, not billions.
+    const auto damaged = newBackdropFolders({{}, 4'000'000'000});
+    EXPECT_EQ(damaged.size(), 32u);
+    EXPECT_EQ(damaged.back(), at + "0/workspace31");
 }
 
 class DesktopToolsTest : public testing::Test {
@@ -165,14 +190,6 @@ INSTANTIATE_TEST_SUITE_P(
              "-p|/backdrop/screen0/monitorVirtual1/workspace1/image-style|-n|-t|int|-s|2|\n",
              "-p|/backdrop/screen0/monitorVirtual1/workspace1/last-image|-n|-t|string|-s|"
              "{picture}|\n"}},
-        StandInCase{"XfceWithNoBackgroundStoredYet",
-                    "XFCE",
-                    "xfconf-query",
-                    "",
-                    WallpaperStyle::Centred,
-                    {"-p|/backdrop/screen0/monitor0/workspace0/image-style|-n|-t|int|-s|1|\n",
-                     "-p|/backdrop/screen0/monitor0/workspace0/last-image|-n|-t|string|-s|"
-                     "{picture}|\n"}},
         StandInCase{"PlasmaEveryDesktopThroughItsScript",
                     "KDE",
                     "dbus-send",
