@@ -26,9 +26,9 @@ struct XfceScreen {
 [[nodiscard]] XfceScreen queryXfceScreen();
 
 /// The background folders (/backdrop/screen0/monitorX/workspaceN) where
-/// xfdesktop will look for the backgrounds of a screen it has stored none for: every output's on
-/// every workspace, and monitor0's, the name it gives a monitor whose output has no name. At least
-/// workspace0.
+/// xfdesktop looks for a screen's backgrounds before it has stored any: each
+/// output's on every workspace, and monitor0's, the name it gives a monitor
+/// whose output it cannot name. At least workspace0.
 [[nodiscard]] std::vector<std::string> newBackdropFolders(const XfceScreen& screen);
 
 class XfceSetter final : public DesktopSetter {

@@ -21,37 +21,26 @@ namespace {
 using tovra::test::readBytes;
 using tovra::test::writeScript;
 
-/// A Latin-1 locale made with Debian's localedef, this process's character
-/// classes until it goes: the ones under which <cctype> calls most bytes of
-/// UTF-8 text letters.
-class Latin1Locale {
-public:
-    explicit Latin1Locale(const std::filesystem::path& folder)
-        : previous_(std::setlocale(LC_CTYPE, nullptr)) {
-        environment_.set("LOCPATH", folder.string());
-        made_ = ToolRunner(std::chrono::seconds(60))
-                    .run({"localedef", "-i", "fr_FR", "-f", "ISO-8859-1",
-                          (folder / "fr_FR.ISO-8859-1").string()})
-                    .succeeded() &&
-                std::setlocale(LC_CTYPE, "fr_FR.ISO-8859-1") != nullptr;
-    }
-    ~Latin1Locale() { std::setlocale(LC_CTYPE, previous_.c_str()); }
-    Latin1Locale(const Latin1Locale&) = delete;
-    Latin1Locale& operator=(const Latin1Locale&) = delete;
-
-    [[nodiscard]] bool made() const { return made_; }
-
-private:
-    std::string previous_;
-    tovra::test::ScopedEnvironment environment_;
-    bool made_ = false;
+/// Puts this process's character classes back as they were.
+struct RestoreCharacterClasses {
+    std::string previous = std::setlocale(LC_CTYPE, nullptr);
+    ~RestoreCharacterClasses() { std::setlocale(LC_CTYPE, previous.c_str()); }
 };
 
 TEST(FileUriTest, EveryByteButTheUnreservedOnesIsEscapedWhateverTheLocale) {
+    // A Latin-1 locale of the test's own, under which <cctype> calls most
+    // bytes of UTF-8 text letters.
     const tovra::test::TempDir scratch;
-    const Latin1Locale latin1(scratch.path());
-    ASSERT_TRUE(latin1.made()) << "no fr_FR.ISO-8859-1 locale: install Debian's locales";
-    ASSERT_NE(std::isalpha(0xC3), 0); // "Ã": the locale is the one the fault needs
+    tovra::test::ScopedEnvironment environment;
+    environment.set("LOCPATH", scratch.path().string());
+    ASSERT_TRUE(
+        ToolRunner(std::chrono::seconds(60))
+            .run({"localedef", "-i", "fr_FR", "-f", "ISO-8859-1", scratch.file("fr_FR.ISO-8859-1")})
+            .succeeded())
+        << "no fr_FR.ISO-8859-1 locale: install Debian's locales";
+    const RestoreCharacterClasses restore;
+    ASSERT_NE(std::setlocale(LC_CTYPE, "fr_FR.ISO-8859-1"), nullptr);
+    ASSERT_NE(std::isalpha(0xC3), 0); // "Ã"
 
     const struct {
         const char* path;
