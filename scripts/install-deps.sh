@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that are missing for the given purposes:
-#   build  the compiler and build tools, libjpeg-turbo, giflib and libsodium, and
-#          the X11 libraries of the root-window helper
+#   build  the compiler and build tools, libjpeg-turbo, giflib and libsodium, the
+#          X11 libraries of the root-window helper, and xcb's RandR, through
+#          which Xfce's backgrounds are named
 #   ui     Qt 6 Widgets, the CJK font the Chinese captions need, the desktop's
 #          screen-saver starter (xdg-utils) and xscreensaver's screen savers,
 #          which the screen-saver chooser offers
 #   test   GoogleTest/GoogleMock and Google Benchmark; a virtual X display, on
 #          which a screen saver previews into a window and the root window's
 #          wallpaper is checked; gsettings with GNOME's schemas and
-#          desktop-file-validate, which the desktop tests run for real; djpeg,
-#          hyperfine and GNU time, which the wallpaper benchmark is compared and
-#          measured with
+#          desktop-file-validate, which the desktop tests run for real; the
+#          locale sources, from which a test makes a Latin-1 locale; Xfce's
+#          xfconf, xfwm4 and xfdesktop and a session bus, on which the Xfce
+#          wallpaper is checked; djpeg, hyperfine and GNU time, which the
+#          wallpaper benchmark is compared and measured with
 #   xvfb   a virtual X display and the screenshot tools, for machines without a display
 #   wine   the mingw-w64 cross compiler, GoogleTest's sources and Wine, to build the
 #          Windows backend and run its tests; a virtual X display and the X libraries
@@ -21,9 +24,9 @@
 set -euo pipefail
 
 declare -A groups=(
-    [build]="g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libgif-dev libsodium-dev libx11-dev libxrandr-dev"
+    [build]="g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libgif-dev libsodium-dev libx11-dev libxrandr-dev libxcb-randr0-dev"
     [ui]="qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev fontconfig fonts-arphic-gbsn00lp libxcb1-dev xdg-utils xscreensaver-data"
-    [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth libjpeg-turbo-progs hyperfine time libglib2.0-bin gsettings-desktop-schemas desktop-file-utils"
+    [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth libjpeg-turbo-progs hyperfine time libglib2.0-bin gsettings-desktop-schemas desktop-file-utils locales xfconf xfwm4 xfdesktop4 dbus-daemon"
     [xvfb]="xvfb xauth imagemagick x11-utils"
     [fuzz]="clang libclang-rt-14-dev"
     [wine]="g++-mingw-w64-x86-64-posix googletest wine64 wine xvfb xauth locales libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1"

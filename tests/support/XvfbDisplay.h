@@ -3,8 +3,9 @@
 // A real X server for a test: Debian's Xvfb on a display number it picks
 // itself, stopped when the test ends.
 
+#include "tests/support/ChildProcess.h"
+
 #include <string>
-#include <sys/types.h>
 
 namespace tovra::test {
 
@@ -13,15 +14,12 @@ public:
     /// Starts Xvfb with one screen of width by height at 24 bits. name() is
     /// empty when it could not be started.
     XvfbDisplay(int width, int height);
-    ~XvfbDisplay();
-    XvfbDisplay(const XvfbDisplay&) = delete;
-    XvfbDisplay& operator=(const XvfbDisplay&) = delete;
 
     /// ":<number>", for DISPLAY.
     [[nodiscard]] const std::string& name() const { return name_; }
 
 private:
-    pid_t pid_ = -1;
+    ChildProcess server_;
     std::string name_;
 };
 

@@ -1,13 +1,17 @@
 // Each desktop's own tools, run for real: Debian's gsettings against a
 // private keyfile backend (no session bus), and stand-ins on PATH for the
-// tools of desktops that are not installed here (xfconf-query, dbus-send),
-// which record the arguments they are given.
+// tools of desktops whose own state a test cannot read back (xfconf-query,
+// dbus-send), which record the arguments they are given. And the rules the
+// setters build those arguments with: file URIs, Xfce's background names.
 
 #include "platform/host/HostWallpaperFactory.h"
+#include "platform/host/XfceSetter.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/ScriptFiles.h"
 #include "tests/support/TempDir.h"
 
+#include <cctype>
+#include <clocale>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -16,6 +20,64 @@ namespace {
 
 using tovra::test::readBytes;
 using tovra::test::writeScript;
+
+/// Puts this process's character classes back as they were.
+struct RestoreCharacterClasses {
+    std::string previous = std::setlocale(LC_CTYPE, nullptr);
+    ~RestoreCharacterClasses() { std::setlocale(LC_CTYPE, previous.c_str()); }
+};
+
+TEST(FileUriTest, EveryByteButTheUnreservedOnesIsEscapedWhateverTheLocale) {
+    // A Latin-1 locale of the test's own, under which <cctype> calls most
+    // bytes of UTF-8 text letters.
+    const tovra::test::TempDir scratch;
+    tovra::test::ScopedEnvironment environment;
+    environment.set("LOCPATH", scratch.path().string());
+    ASSERT_TRUE(
+        ToolRunner(std::chrono::seconds(60))
+            .run({"localedef", "-i", "fr_FR", "-f", "ISO-8859-1", scratch.file("fr_FR.ISO-8859-1")})
+            .succeeded())
+        << "no fr_FR.ISO-8859-1 locale: install Debian's locales";
+    const RestoreCharacterClasses restore;
+    ASSERT_NE(std::setlocale(LC_CTYPE, "fr_FR.ISO-8859-1"), nullptr);
+    ASSERT_NE(std::isalpha(0xC3), 0); // "Ã"
+
+    const struct {
+        const char* path;
+        const char* uri;
+    } cases[] = {
+        {"/home/u/Az-09._~/x", "file:///home/u/Az-09._~/x"},
+        // What would end the quoted string of a script, or a URI's path.
+        {"/a b'\"#?%;", "file:///a%20b%27%22%23%3F%25%3B"},
+        {"/home/u/中文/é.bmp", "file:///home/u/%E4%B8%AD%E6%96%87/%C3%A9.bmp"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(fileUri(c.path), c.uri);
+    }
+}
+
+TEST(XfceBackdropTest, ANewScreenGetsEveryMonitorNameOnEveryWorkspace) {
+    const std::string at = "/backdrop/screen0/monitor";
+    const struct {
+        const char* name;
+        XfceScreen screen;
+        std::vector<std::string> folders;
+    } cases[] = {
+        {"OutputsAndWorkspaces",
+         {{"Virtual-1", "HDMI-1"}, 2},
+         {at + "Virtual-1/workspace0", at + "Virtual-1/workspace1", at + "HDMI-1/workspace0",
+          at + "HDMI-1/workspace1", at + "0/workspace0", at + "0/workspace1"}},
+        {"NoWindowManagerYet", {{"screen"}, 0}, {at + "screen/workspace0", at + "0/workspace0"}},
+        {"NoDisplay", {{}, 0}, {at + "0/workspace0"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(newBackdropFolders(c.screen), c.folders) << c.name;
+    }
+    // A damaged count costs two runs of xfconf-query per workspace, not billions.
+    const auto damaged = newBackdropFolders({{}, 4'000'000'000});
+    EXPECT_EQ(damaged.size(), 32u);
+    EXPECT_EQ(damaged.back(), at + "0/workspace31");
+}
 
 class DesktopToolsTest : public testing::Test {
 protected:
@@ -117,14 +179,6 @@ INSTANTIATE_TEST_SUITE_P(
              "-p|/backdrop/screen0/monitorVirtual1/workspace1/image-style|-n|-t|int|-s|2|\n",
              "-p|/backdrop/screen0/monitorVirtual1/workspace1/last-image|-n|-t|string|-s|"
              "{picture}|\n"}},
-        StandInCase{"XfceWithNoBackgroundStoredYet",
-                    "XFCE",
-                    "xfconf-query",
-                    "",
-                    WallpaperStyle::Centred,
-                    {"-p|/backdrop/screen0/monitor0/workspace0/image-style|-n|-t|int|-s|1|\n",
-                     "-p|/backdrop/screen0/monitor0/workspace0/last-image|-n|-t|string|-s|"
-                     "{picture}|\n"}},
         StandInCase{"PlasmaEveryDesktopThroughItsScript",
                     "KDE",
                     "dbus-send",

@@ -39,6 +39,21 @@ protected:
         environment.set("XDG_CONFIG_HOME", (scratch.path() / "config").string());
     }
 
+    /// gsettings sees one compiled schema, GNOME's background, whatever the
+    /// machine has installed (MATE's schema, on a machine with MATE).
+    void useOnlyGnomeSchema() {
+        const auto schemas = scratch.path() / "schemas";
+        std::filesystem::create_directories(schemas);
+        writeBytes(schemas / "org.gnome.desktop.background.gschema.xml",
+                   "<schemalist><schema id='org.gnome.desktop.background' "
+                   "path='/org/gnome/desktop/background/'><key name='picture-uri' type='s'>"
+                   "<default>''</default></key></schema></schemalist>");
+        ASSERT_TRUE(ToolRunner().run({"glib-compile-schemas", schemas.string()}).succeeded());
+        environment.set("GSETTINGS_SCHEMA_DIR", schemas.string());
+        environment.set("XDG_DATA_DIRS", (scratch.path() / "share").string());
+        environment.set("XDG_DATA_HOME", (scratch.path() / "data").string());
+    }
+
     std::string storedWallpaper() {
         HKey key = 0;
         RegValue value;
@@ -64,6 +79,7 @@ TEST_P(HostWallpaperFailureTest, TheApplyGoesOnAndTheReasonIsToldOnce) {
     }
     if (c.debianTools) {
         environment.set("PATH", (scratch.path() / "bin").string() + ":/usr/bin:/bin");
+        ASSERT_NO_FATAL_FAILURE(useOnlyGnomeSchema());
     }
     std::ostringstream errors;
     auto service = createHostWallpaper({c.desktop, "", "", false, false, {}}, "/nowhere", errors,
@@ -95,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "the Xfce wallpaper was not changed: xfconf-query is not installed"},
         FailureCase{"ToolHangs", "XFCE", "echo $$ > \"${0%/*}/../hung.pid\"\nexec /bin/sleep 60",
                     false, "xfconf-query did not finish within 300 ms and was stopped"},
-        // Debian's gsettings, without MATE's schema installed.
+        // Debian's gsettings, on a machine with GNOME's schema and not MATE's.
         FailureCase{"SchemaMissing", "MATE", nullptr, true,
                     "the MATE wallpaper was not changed: gsettings failed: No such schema"}),
     [](const testing::TestParamInfo<FailureCase>& tested) { return tested.param.name; });
