@@ -246,8 +246,11 @@ TEST_F(AutostartMirrorTest, TheProgramsOwnEntryStartsItWhateverItsFolderIsCalled
         EXPECT_EQ(shell("desktop-file-validate '" + entry + "' > '" + said + "' 2>&1"), 0);
         EXPECT_EQ(readBytes(said), "");
         // GLib's own launcher, as the desktop runs it at log-on.
-        ASSERT_EQ(shell("gio launch '" + entry + "' > '" + said + "' 2>&1"), 0) << readBytes(said);
-        EXPECT_EQ(tovra::test::awaitFile(ran), program);
+        const int launched = shell("gio launch '" + entry + "' > '" + said + "' 2>&1");
+        EXPECT_EQ(launched, 0) << readBytes(said);
+        if (launched == 0) {
+            EXPECT_EQ(tovra::test::awaitFile(ran), program);
+        }
         EXPECT_TRUE(deleteRun(registry, kRunValue));
     }
 }
