@@ -70,6 +70,19 @@ public:
     virtual Status queryValue(HKey key, const std::string& name, RegValue& value) = 0;
     /// RegSetValueExA.
     virtual Status setValue(HKey key, const std::string& name, const RegValue& value) = 0;
+    /// RegSetValueExA of a string value that is a command line starting
+    /// command, a program and its arguments (a Run value). Windows reads the
+    /// line itself, so this is setValue with commandLine as REG_SZ. A backend
+    /// that also hands such values to a desktop of its own makes that
+    /// desktop's entry from command, never from the line, which cannot hold
+    /// every path such a desktop allows; it fails the call, and changes
+    /// nothing, when it cannot make the entry.
+    virtual Status setCommandValue(HKey key, const std::string& name,
+                                   const std::string& commandLine,
+                                   const std::vector<std::string>& command) {
+        static_cast<void>(command);
+        return setValue(key, name, RegValue::text(commandLine));
+    }
     /// RegDeleteValueA; kErrorFileNotFound when there is no such value.
     virtual Status deleteValue(HKey key, const std::string& name) = 0;
     /// RegDeleteKeyA: deletes a subkey that has no subkeys of its own.

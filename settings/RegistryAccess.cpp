@@ -138,6 +138,14 @@ void RegistryAccess::writeBool(const std::string& name, bool value) {
     writeInteger(name, value ? 1 : 0);
 }
 
+void RegistryAccess::writeCommand(const std::string& name, const std::string& commandLine,
+                                  const std::vector<std::string>& command) {
+    if (current_ == 0 ||
+        registry_.setCommandValue(current_, name, commandLine, command) != kErrorSuccess) {
+        throw RegistryError::setFailed(name);
+    }
+}
+
 bool RegistryAccess::deleteValue(const std::string& name) {
     return current_ != 0 && registry_.deleteValue(current_, name) == kErrorSuccess;
 }

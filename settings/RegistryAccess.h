@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tovra::settings {
 
@@ -56,6 +57,10 @@ public:
     void writeString(const std::string& name, const std::string& value);
     void writeInteger(const std::string& name, std::int32_t value);
     void writeBool(const std::string& name, bool value);
+    /// Writes commandLine as a string value that starts command, a program
+    /// and its arguments (Registry::setCommandValue).
+    void writeCommand(const std::string& name, const std::string& commandLine,
+                      const std::vector<std::string>& command);
 
     /// Deletes a value; a missing value is no error. True when it was deleted.
     bool deleteValue(const std::string& name);

@@ -30,8 +30,8 @@ void AutostartToggle::run(bool checked, const std::function<void(bool)>& setChec
         setChecked(false);
         access.deleteValue(valueName);
     } else {
+        access.writeCommand(valueName, runValueFor(executablePath), {executablePath});
         setChecked(true);
-        access.writeString(valueName, runValueFor(executablePath));
     }
 }
 

@@ -22,10 +22,13 @@ struct AutostartToggle {
     std::string executablePath;
 
     /// The autostart menu item was chosen while its mark was `checked`.
-    /// Checked: asks, and on OK clears the mark and deletes the value.
-    /// Unchecked: sets the mark and writes the value, without a question.
-    /// The mark changes before the registry does, so a refused write (it
-    /// throws settings::RegistryError) leaves the mark as the user set it.
+    /// Checked: asks, and on OK clears the mark and deletes the value (a
+    /// refused deletion still leaves the mark clear).
+    /// Unchecked: writes the value, without a question, as the command that
+    /// starts the executable (so that a platform with autostart entries of
+    /// its own makes them from the path itself), then sets the mark. A
+    /// refused write throws settings::RegistryError and leaves the mark
+    /// clear: the program would not start at log-on.
     void run(bool checked, const std::function<void(bool)>& setChecked) const;
 };
 

@@ -94,6 +94,43 @@ Status AutostartMirror::setValue(HKey key, const std::string& name, const RegVal
         });
 }
 
+Status AutostartMirror::setCommandValue(HKey key, const std::string& name,
+                                        const std::string& commandLine,
+                                        const std::vector<std::string>& command) {
+    const auto root = runRoot(keyOf(key));
+    const std::string_view valueName = ansiName(name);
+    const RegValue value = RegValue::text(commandLine);
+    if (!root || valueName.empty()) {
+        return inner_.setValue(key, name, value);
+    }
+    const auto text = entryTextFor(*root, valueName, command);
+    if (!text) {
+        diagnostics_ << "TovraDesktop: an autostart entry cannot start "
+                     << (command.empty() ? std::string("nothing") : command.front())
+                     << " (a path with \"=\", control characters or bytes that are not UTF-8),"
+                        " so the Run value \""
+                     << valueName << "\" is not written\n";
+        return kErrorInvalidParameter;
+    }
+    RegValue before;
+    const bool existed = inner_.queryValue(key, name, before) == kErrorSuccess;
+    bool written = false;
+    const Status status = withEntries(
+        diagnostics_, [&] { return inner_.setValue(key, name, value); },
+        [&](RunEntryFolder& entries, Status set) {
+            written = set == kErrorSuccess && entries.writeText(*root, valueName, *text);
+        });
+    if (status != kErrorSuccess || written) {
+        return status;
+    }
+    if (existed) {
+        inner_.setValue(key, name, before);
+    } else {
+        inner_.deleteValue(key, name);
+    }
+    return kErrorAccessDenied;
+}
+
 Status AutostartMirror::deleteValue(HKey key, const std::string& name) {
     const auto root = runRoot(keyOf(key));
     const std::string_view valueName = ansiName(name);

@@ -8,9 +8,9 @@
 //
 // Only the registry call's outcome is reported: an entry that cannot be
 // written leaves the registry change in place and says so in one line on
-// diagnostics. The entries follow the changes made through this object; a
-// value written by hand into the registry file gets no entry until it is
-// written through the registry again.
+// diagnostics (but see setCommandValue, for the program's own value). The entries follow the
+// changes made through this object; a value written by hand into the registry file gets no entry
+// until it is written through the registry again.
 
 #include "platform/Registry.h"
 #include "platform/emulated/RegTree.h"
@@ -19,6 +19,8 @@
 #include <map>
 #include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace tovra::platform::emulated {
 
@@ -34,6 +36,13 @@ public:
     /// A string value under a Run key becomes its entry; any other type
     /// removes the entry.
     Status setValue(HKey key, const std::string& name, const RegValue& value) override;
+    /// A Run value whose entry is made from command itself. Here the value
+    /// and its entry go together: when no entry can start command, or the
+    /// entry cannot be written, the call fails and the value stays as it was
+    /// (a value without its entry would promise a start at log-on that never
+    /// comes).
+    Status setCommandValue(HKey key, const std::string& name, const std::string& commandLine,
+                           const std::vector<std::string>& command) override;
     /// Deleting a Run value (or finding it already gone) removes its entry.
     Status deleteValue(HKey key, const std::string& name) override;
     /// Deleting a Run key (or finding it already gone) removes all its entries.

@@ -1,5 +1,9 @@
 #include "platform/emulated/DesktopEntry.h"
 
+#include "platform/emulated/Utf16.h"
+
+#include <algorithm>
+
 namespace tovra::platform::emulated {
 
 namespace {
@@ -21,6 +25,19 @@ bool needsQuotes(std::string_view word) {
     }
     return false;
 }
+
+/// Whether a desktop entry can hold the word: its values are UTF-8 text
+/// without control characters but the ones the string escapes spell out.
+bool isWritable(std::string_view word) {
+    return isValidUtf8(word) && std::none_of(word.begin(), word.end(), [](char c) {
+               const auto byte = static_cast<unsigned char>(c);
+               return (byte < 0x20 && c != '\t' && c != '\n' && c != '\r') || byte == 0x7f;
+           });
+}
+
+/// Starts a program, given by name or path, with its arguments as they are:
+/// no shell, and no variable to set while the program holds no "=".
+constexpr std::string_view kProgramStarter = "/usr/bin/env";
 
 } // namespace
 
@@ -74,10 +91,14 @@ std::string execWord(std::string_view word) {
 
 std::optional<std::string> execValue(const std::vector<std::string>& command) {
     if (command.empty() || command.front().empty() ||
-        command.front().find('=') != std::string::npos) {
+        command.front().find('=') != std::string::npos ||
+        !std::all_of(command.begin(), command.end(), isWritable)) {
         return std::nullopt;
     }
     std::string line;
+    if (command.front().find('%') != std::string::npos) {
+        line = kProgramStarter;
+    }
     for (const auto& word : command) {
         if (!line.empty()) {
             line += ' ';

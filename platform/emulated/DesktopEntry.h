@@ -22,9 +22,13 @@ namespace tovra::platform::emulated {
 [[nodiscard]] std::string execWord(std::string_view word);
 
 /// The Exec value that starts command.front() with the rest as its
-/// arguments, string escapes included. Nothing when there is no program, or
-/// when the program's name holds an equals sign, which an Exec line cannot
-/// carry.
+/// arguments, string escapes included. A program whose name holds a "%" is
+/// started through /usr/bin/env: GLib's launcher looks the program up
+/// before it undoes the doubled "%", and would never find it. Nothing when
+/// there is no program, when the program's name holds an equals sign, which
+/// an Exec line cannot carry (nor env, which would take it for a variable),
+/// or when a word is not UTF-8 or holds a control character other than tab
+/// and line breaks, which a desktop entry cannot hold.
 [[nodiscard]] std::optional<std::string> execValue(const std::vector<std::string>& command);
 
 } // namespace tovra::platform::emulated

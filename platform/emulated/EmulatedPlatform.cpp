@@ -59,6 +59,9 @@ private:
 std::unique_ptr<NativePlatform>
 createEmulatedPlatform(HostServices host, StateRoot root,
                        std::unique_ptr<HostWallpaper> hostWallpaper) {
+    // Before anything is read or written there: the registry and the
+    // converted pictures must not be open to other users.
+    root.makePrivate();
     return std::make_unique<EmulatedPlatform>(host, root, std::move(hostWallpaper));
 }
 

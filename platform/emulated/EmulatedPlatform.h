@@ -18,7 +18,9 @@ namespace tovra::platform::emulated {
 /// The emulated platform on a given state root (createNativePlatform uses the
 /// user's). The host services must outlive it; the platform owns
 /// hostWallpaper, which may be null (the wallpaper then changes only in the
-/// emulated registry).
+/// emulated registry). The root is made private first (StateRoot::makePrivate):
+/// a root of another user, or one that cannot be closed to others, throws
+/// Error with the reason, and no platform is made.
 [[nodiscard]] std::unique_ptr<NativePlatform>
 createEmulatedPlatform(HostServices host, StateRoot root,
                        std::unique_ptr<HostWallpaper> hostWallpaper = nullptr);

@@ -23,21 +23,16 @@ std::string withSeparator(const std::filesystem::path& folder) {
     return text;
 }
 
-bool checkOpenedFolder(int fd, std::string& problem) {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        problem = std::strerror(errno);
-        return false;
+/// Why an opened folder will not do as the private temporary folder; empty
+/// when it will.
+std::string problemOf(const OpenedFolder& folder) {
+    if (!folder.opened()) {
+        const int error = folder.openError();
+        return (error == ELOOP || error == ENOTDIR) ? "is a symbolic link or not a folder"
+                                                    : std::string(std::strerror(error));
     }
-    if (info.st_uid != ::geteuid()) {
-        problem = "belongs to another user";
-        return false;
-    }
-    if ((info.st_mode & 077) != 0 && ::fchmod(fd, 0700) != 0) {
-        problem = "cannot be made private: " + std::string(std::strerror(errno));
-        return false;
-    }
-    return true;
+    std::string problem;
+    return closeToOthers(folder.fd(), problem) ? std::string() : problem;
 }
 
 } // namespace
@@ -48,20 +43,21 @@ bool preparePrivateFolder(const std::filesystem::path& folder, std::string& prob
         return false;
     }
     // O_NOFOLLOW on the opened folder itself: no window between check and use.
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
-        problem = (errno == ELOOP || errno == ENOTDIR) ? "is a symbolic link or not a folder"
-                                                       : std::string(std::strerror(errno));
-        return false;
-    }
-    const bool ok = checkOpenedFolder(fd, problem);
-    ::close(fd);
-    return ok;
+    problem = problemOf(OpenedFolder(folder, OpenedFolder::Link::Refused));
+    return problem.empty();
 }
 
 EmulatedSystemFiles::EmulatedSystemFiles(StateRoot root, ScreenSaverSources screenSavers)
     : root_(std::move(root))
     , screenSavers_(std::move(screenSavers)) {}
+
+EmulatedSystemFiles::~EmulatedSystemFiles() {
+    if (fallback_) {
+        // Nothing in it outlives the program: it stood in for the refused Temp.
+        std::error_code error;
+        std::filesystem::remove_all(*fallback_, error);
+    }
+}
 
 std::string EmulatedSystemFiles::tempPath() {
     if (fallback_) {
@@ -93,10 +89,12 @@ std::filesystem::path EmulatedSystemFiles::fallbackFolder() {
 
 bool EmulatedSystemFiles::setFileAttributes(const std::string& path, std::uint32_t attributes) {
     struct stat info {};
-    if (path.empty() || ::stat(path.c_str(), &info) != 0) {
+    if (path.empty() || ::lstat(path.c_str(), &info) != 0) {
         return false;
     }
-    if (S_ISDIR(info.st_mode)) {
+    // A link has no mode of its own, and what it leads to is not the file
+    // named here (a planted WallPaper.BMP must not make its target writable).
+    if (S_ISDIR(info.st_mode) || S_ISLNK(info.st_mode)) {
         return true;
     }
     const mode_t mode = info.st_mode & 07777;
@@ -114,13 +112,40 @@ std::string EmulatedSystemFiles::systemDirectory() {
 }
 
 bool EmulatedSystemFiles::replaceFile(const std::string& path, std::string_view bytes) {
-    if (path.empty()) {
+    const std::filesystem::path file(path);
+    if (!file.has_filename()) {
         return false;
     }
-    // Under the file's write lock, which also removes what a writer killed in
+    // The folder is opened once and every step happens in it; a link in
+    // the file's place is replaced, never written through. The private
+    // temporary folder is checked again at every write: it may have been
+    // swapped for a link to someone else's folder since the start.
+    const auto folderPath =
+        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    const bool temporary = isTemporaryFolder(folderPath);
+    OpenedFolder folder(folderPath,
+                        temporary ? OpenedFolder::Link::Refused : OpenedFolder::Link::Followed);
+    if (temporary) {
+        if (const std::string problem = problemOf(folder); !problem.empty()) {
+            std::cerr << "TovraDesktop: the temporary folder " << folderPath << ' ' << problem
+                      << "; " << file.filename() << " is not written\n";
+            return false;
+        }
+    }
+    // Under the folder's lock, which also removes what a writer killed in
     // the middle of writing a large picture left behind.
-    const FileWriteLock lock(path);
-    return lock.locked() && emulated::replaceFile(path, bytes);
+    if (!folder.lock()) {
+        return false;
+    }
+    const std::string name = file.filename().string();
+    folder.removeLeftoverTemporaries(name);
+    return folder.replace(name, bytes);
+}
+
+bool EmulatedSystemFiles::isTemporaryFolder(const std::filesystem::path& folder) const {
+    const auto normal = folder.lexically_normal();
+    return normal == root_.file("Temp").lexically_normal() ||
+           (fallback_ && normal == fallback_->lexically_normal());
 }
 
 } // namespace tovra::platform::emulated

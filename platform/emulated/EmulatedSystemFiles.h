@@ -17,31 +17,42 @@ namespace tovra::platform::emulated {
 class EmulatedSystemFiles final : public SystemFiles {
 public:
     explicit EmulatedSystemFiles(StateRoot root, ScreenSaverSources screenSavers = {});
+    /// Removes the fresh folder that stood in for a refused Temp, if any.
+    ~EmulatedSystemFiles() override;
+    EmulatedSystemFiles(const EmulatedSystemFiles&) = delete;
+    EmulatedSystemFiles& operator=(const EmulatedSystemFiles&) = delete;
 
     /// <root>/Temp/, created with mode 0700 and checked to be a real folder
     /// of this user (never a symbolic link, which another program could aim
     /// anywhere). When it is not, the reason goes to stderr and a fresh
     /// private folder made by mkdtemp serves for the rest of this object's
-    /// life. Throws Error when not even that can be made.
+    /// life, and is removed with this object. Throws Error when not even that
+    /// can be made.
     std::string tempPath() override;
 
     /// FILE_ATTRIBUTE_READONLY takes every write permission away (what the
     /// emulated file store honours as read-only); any set without it gives the
     /// owner write permission back. Hidden has no counterpart here and is
     /// accepted without effect. On a folder nothing changes: Windows does not
-    /// stop writes into a read-only folder either. False for a missing file.
+    /// stop writes into a read-only folder either; nor on a symbolic link,
+    /// whose target is left alone. False for a missing file.
     bool setFileAttributes(const std::string& path, std::uint32_t attributes) override;
 
     /// <root>/System32, created when missing, its screen-saver entries
     /// brought in line with what is installed.
     std::string systemDirectory() override;
 
-    /// Through FileStore's replaceFile, under the file's write lock; a file
-    /// without write permission (the emulated read-only attribute) is refused.
+    /// Replaces the file in its folder, opened once, under the folder's lock;
+    /// a file without write permission (the emulated read-only attribute) is
+    /// refused, a symbolic link is replaced and its target left alone. In the
+    /// temporary folder the write is refused when the folder is no longer a
+    /// private folder of this user (swapped for a link since tempPath()).
     bool replaceFile(const std::string& path, std::string_view bytes) override;
 
 private:
     std::filesystem::path fallbackFolder();
+    /// Whether folder is <root>/Temp or the folder that stands in for it.
+    [[nodiscard]] bool isTemporaryFolder(const std::filesystem::path& folder) const;
 
     StateRoot root_;
     ScreenSaverSources screenSavers_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
 #include <sys/file.h>
@@ -54,9 +55,9 @@ std::filesystem::path folderOf(const std::filesystem::path& file) {
     return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
 
-/// The start of the names of target's temporary files; a random number follows it.
-std::string temporaryPrefix(const std::filesystem::path& target) {
-    return "." + target.filename().string() + ".tmp-";
+/// The start of the names of an entry's temporary files; a random number follows it.
+std::string temporaryPrefix(std::string_view name) {
+    return "." + std::string(name) + ".tmp-";
 }
 
 bool isTemporaryOf(const std::string& name, const std::string& prefix) {
@@ -65,23 +66,14 @@ bool isTemporaryOf(const std::string& name, const std::string& prefix) {
                        [](char c) { return c >= '0' && c <= '9'; });
 }
 
-/// Flushes a folder's entries, so that a rename in it survives a power cut.
-/// A file system that cannot flush a folder (EINVAL) keeps nothing to flush.
-bool flushFolder(const std::filesystem::path& folder) {
-    FdCloser fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() < 0) {
-        return false;
-    }
-    return ::fsync(fd.get()) == 0 || errno == EINVAL;
-}
-
-/// Opens a new temporary file beside target, named so that no reader mistakes it.
-int openTemporary(const std::filesystem::path& target, unsigned mode, std::string& name) {
+/// Opens a new temporary file for the entry name in the folder fd, named so
+/// that no reader mistakes it.
+int openTemporary(int folder, std::string_view name, unsigned mode, std::string& leaf) {
     static thread_local std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const std::string leaf = temporaryPrefix(target) + std::to_string(random());
-        name = (target.parent_path() / leaf).string();
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        leaf = temporaryPrefix(name) + std::to_string(random());
+        const int fd =
+            ::openat(folder, leaf.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -91,8 +83,13 @@ int openTemporary(const std::filesystem::path& target, unsigned mode, std::strin
 
 /// A file without any write permission stands for a file with the Windows
 /// read-only attribute, which refuses writes even from an administrator.
-bool isWritableFile(const std::filesystem::path& file, const struct stat& info) {
-    return S_ISREG(info.st_mode) && (info.st_mode & 0222) != 0 && ::access(file.c_str(), W_OK) == 0;
+bool isWritableFile(int folder, const std::string& name, const struct stat& info) {
+    return S_ISREG(info.st_mode) && (info.st_mode & 0222) != 0 &&
+           ::faccessat(folder, name.c_str(), W_OK, 0) == 0;
+}
+
+bool isPlainName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos;
 }
 
 } // namespace
@@ -115,18 +112,8 @@ std::optional<std::filesystem::path> writeTarget(const std::filesystem::path& fi
 }
 
 void removeLeftoverTemporaries(const std::filesystem::path& target) {
-    const std::string prefix = temporaryPrefix(target);
-    std::error_code error;
-    std::vector<std::filesystem::path> leftovers;
-    for (std::filesystem::directory_iterator it(folderOf(target), error), end; !error && it != end;
-         it.increment(error)) {
-        if (isTemporaryOf(it->path().filename().string(), prefix)) {
-            leftovers.push_back(it->path());
-        }
-    }
-    for (const auto& leftover : leftovers) {
-        ::unlink(leftover.c_str());
-    }
+    const OpenedFolder folder(folderOf(target));
+    folder.removeLeftoverTemporaries(target.filename().string());
 }
 
 FileWriteLock::FileWriteLock(const std::filesystem::path& file) {
@@ -140,26 +127,87 @@ FileWriteLock::FileWriteLock(const std::filesystem::path& file) {
     }
 }
 
-DirectoryLock::DirectoryLock(const std::filesystem::path& directory) {
-    const std::string name = directory.empty() ? std::string(".") : directory.string();
-    FdCloser fd(::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() < 0) {
-        return;
-    }
-    int result = 0;
-    do {
-        result = ::flock(fd.get(), LOCK_EX);
-    } while (result != 0 && errno == EINTR);
-    if (result == 0) {
-        fd_ = fd.release();
-    }
+OpenedFolder::OpenedFolder(const std::filesystem::path& folder, Link link) {
+    const std::string name = folder.empty() ? std::string(".") : folder.string();
+    const int noFollow = link == Link::Refused ? O_NOFOLLOW : 0;
+    fd_ = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | noFollow);
+    openError_ = fd_ < 0 ? errno : 0;
 }
 
-DirectoryLock::~DirectoryLock() {
+OpenedFolder::~OpenedFolder() {
     if (fd_ >= 0) {
         ::close(fd_); // closing releases the lock
     }
 }
+
+bool OpenedFolder::lock() {
+    if (fd_ < 0) {
+        return false;
+    }
+    int result = 0;
+    do {
+        result = ::flock(fd_, LOCK_EX);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+void OpenedFolder::removeLeftoverTemporaries(std::string_view name) const {
+    if (fd_ < 0) {
+        return;
+    }
+    // A descriptor of its own: reading the folder moves its position.
+    DIR* listing = ::fdopendir(::openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (listing == nullptr) {
+        return;
+    }
+    const std::string prefix = temporaryPrefix(name);
+    std::vector<std::string> leftovers;
+    while (const dirent* entry = ::readdir(listing)) {
+        if (isTemporaryOf(entry->d_name, prefix)) {
+            leftovers.emplace_back(entry->d_name);
+        }
+    }
+    ::closedir(listing);
+    for (const auto& leftover : leftovers) {
+        ::unlinkat(fd_, leftover.c_str(), 0);
+    }
+}
+
+bool OpenedFolder::replace(std::string_view name, std::string_view contents,
+                           unsigned newFileMode) const {
+    if (fd_ < 0 || !isPlainName(name)) {
+        return false;
+    }
+    const std::string entry(name);
+    struct stat existing {};
+    const bool keepsMode = ::fstatat(fd_, entry.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0 &&
+                           !S_ISLNK(existing.st_mode);
+    if (keepsMode && !isWritableFile(fd_, entry, existing)) {
+        return false;
+    }
+    std::string temporary;
+    FdCloser file(openTemporary(fd_, name, newFileMode, temporary));
+    if (file.get() < 0) {
+        return false;
+    }
+    bool ok = writeAll(file.get(), contents);
+    if (ok && keepsMode) {
+        ok = ::fchmod(file.get(), existing.st_mode & 07777) == 0;
+    }
+    ok = ok && ::fdatasync(file.get()) == 0;
+    ok = (::close(file.release()) == 0) && ok;
+    ok = ok && ::renameat(fd_, temporary.c_str(), fd_, entry.c_str()) == 0;
+    if (!ok) {
+        ::unlinkat(fd_, temporary.c_str(), 0);
+        return false;
+    }
+    // A file system that cannot flush a folder (EINVAL) keeps nothing to flush.
+    return ::fsync(fd_) == 0 || errno == EINVAL;
+}
+
+DirectoryLock::DirectoryLock(const std::filesystem::path& directory)
+    : folder_(directory)
+    , locked_(folder_.lock()) {}
 
 std::optional<std::string> readFile(const std::filesystem::path& file, std::error_code& error) {
     error.clear();
@@ -202,28 +250,8 @@ bool replaceFile(const std::filesystem::path& file, std::string_view contents,
     if (!target) {
         return false;
     }
-    struct stat existing {};
-    const bool exists = ::stat(target->c_str(), &existing) == 0;
-    if (exists && !isWritableFile(*target, existing)) {
-        return false;
-    }
-    std::string temporary;
-    FdCloser fd(openTemporary(*target, newFileMode, temporary));
-    if (fd.get() < 0) {
-        return false;
-    }
-    bool ok = writeAll(fd.get(), contents);
-    if (ok && exists) {
-        ok = ::fchmod(fd.get(), existing.st_mode & 07777) == 0;
-    }
-    ok = ok && ::fdatasync(fd.get()) == 0;
-    ok = (::close(fd.release()) == 0) && ok;
-    ok = ok && ::rename(temporary.c_str(), target->c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return flushFolder(folderOf(*target));
+    const OpenedFolder folder(folderOf(*target));
+    return folder.replace(target->filename().string(), contents, newFileMode);
 }
 
 } // namespace tovra::platform::emulated

@@ -19,19 +19,60 @@
 
 namespace tovra::platform::emulated {
 
+/// A folder opened once, so that every step of a write happens in that very
+/// folder, whatever becomes of its path meanwhile (renamed, or swapped for a
+/// symbolic link to somewhere else). Its entries are replaced as they are: an
+/// entry that is a symbolic link is itself replaced, never followed.
+class OpenedFolder {
+public:
+    enum class Link {
+        /// A symbolic link in the folder's place is followed, as open() does.
+        Followed,
+        /// A symbolic link in the folder's place is not opened.
+        Refused,
+    };
+
+    explicit OpenedFolder(const std::filesystem::path& folder, Link link = Link::Followed);
+    ~OpenedFolder();
+    OpenedFolder(const OpenedFolder&) = delete;
+    OpenedFolder& operator=(const OpenedFolder&) = delete;
+
+    [[nodiscard]] bool opened() const { return fd_ >= 0; }
+    /// The folder's descriptor; -1 when it could not be opened.
+    [[nodiscard]] int fd() const { return fd_; }
+    /// Why it could not be opened (an errno value: ELOOP for a refused link).
+    [[nodiscard]] int openError() const { return openError_; }
+
+    /// Takes the folder's exclusive advisory lock (flock, as DirectoryLock
+    /// takes it) until the object goes. False when it cannot be taken.
+    bool lock();
+
+    /// Removes the temporary files that writers of the entry name left when
+    /// they died. Only under the lock, under which every writer writes.
+    void removeLeftoverTemporaries(std::string_view name) const;
+
+    /// Replaces the entry name (a plain name, no separator) with contents, as
+    /// replaceFile does. An entry that is a symbolic link is replaced by a
+    /// file with newFileMode; its target is left alone.
+    bool replace(std::string_view name, std::string_view contents,
+                 unsigned newFileMode = 0666) const;
+
+private:
+    int fd_ = -1;
+    int openError_ = 0;
+};
+
 /// An exclusive advisory lock (flock) on a folder, held for the object's life.
 class DirectoryLock {
 public:
     explicit DirectoryLock(const std::filesystem::path& directory);
-    ~DirectoryLock();
-    DirectoryLock(const DirectoryLock&) = delete;
-    DirectoryLock& operator=(const DirectoryLock&) = delete;
 
     /// False when the folder could not be opened or locked.
-    [[nodiscard]] bool locked() const { return fd_ >= 0; }
+    [[nodiscard]] bool locked() const { return locked_; }
 
 private:
-    int fd_ = -1;
+    OpenedFolder folder_;
+    bool locked_ = false;
 };
 
 /// The file that a write of file changes: file itself, or, when it is a

@@ -90,7 +90,12 @@ std::vector<std::string> runCommand(std::string_view commandLine) {
 
 std::optional<std::string> runEntryText(RegRoot root, std::string_view valueName,
                                         std::string_view commandLine) {
-    const auto exec = execValue(runCommand(commandLine));
+    return entryTextFor(root, valueName, runCommand(commandLine));
+}
+
+std::optional<std::string> entryTextFor(RegRoot root, std::string_view valueName,
+                                        const std::vector<std::string>& command) {
+    const auto exec = execValue(command);
     if (!exec) {
         return std::nullopt;
     }
@@ -120,24 +125,35 @@ RunEntryFolder::RunEntryFolder(std::ostream& diagnostics)
 }
 
 void RunEntryFolder::write(RegRoot root, std::string_view valueName, std::string_view commandLine) {
+    const auto text = runEntryText(root, valueName, commandLine);
+    if (text) {
+        writeText(root, valueName, *text);
+        return;
+    }
     if (!folder_) {
         diagnostics_ << "TovraDesktop: the Run value \"" << valueName
                      << "\" has no autostart entry: " << problem_ << '\n';
         return;
     }
-    const auto file = *folder_ / runEntryFileName(root, valueName);
-    const auto text = runEntryText(root, valueName, commandLine);
-    if (!text) {
+    diagnostics_ << "TovraDesktop: the Run value \"" << valueName
+                 << "\" names no program that an autostart entry can start, so it has none\n";
+    removeFile(*folder_ / runEntryFileName(root, valueName));
+}
+
+bool RunEntryFolder::writeText(RegRoot root, std::string_view valueName, const std::string& text) {
+    if (!folder_) {
         diagnostics_ << "TovraDesktop: the Run value \"" << valueName
-                     << "\" names no program that an autostart entry can start, so it has none\n";
-        removeFile(file);
-        return;
+                     << "\" has no autostart entry: " << problem_ << '\n';
+        return false;
     }
+    const auto file = *folder_ / runEntryFileName(root, valueName);
     removeLeftoverTemporaries(file); // the folder's lock is held: no writer owns them
-    if (!replaceFile(file, *text)) {
+    if (!replaceFile(file, text)) {
         diagnostics_ << "TovraDesktop: unable to write the autostart entry " << file.string()
                      << " for the Run value \"" << valueName << "\"\n";
+        return false;
     }
+    return true;
 }
 
 void RunEntryFolder::remove(RegRoot root, std::string_view valueName) {

@@ -33,6 +33,11 @@ namespace tovra::platform::emulated {
 /// blank ends the program.
 [[nodiscard]] std::vector<std::string> runCommand(std::string_view commandLine);
 
+/// The whole entry file for a Run value that starts command, a program and
+/// its arguments; nothing when an Exec line cannot start it.
+[[nodiscard]] std::optional<std::string> entryTextFor(RegRoot root, std::string_view valueName,
+                                                      const std::vector<std::string>& command);
+
 /// The whole entry file for a Run value; nothing when the command line
 /// names no program that an Exec line can start.
 [[nodiscard]] std::optional<std::string> runEntryText(RegRoot root, std::string_view valueName,
@@ -49,6 +54,9 @@ public:
     /// Writes the entry for a string value; removes it (and says so) when the
     /// command line cannot be an entry.
     void write(RegRoot root, std::string_view valueName, std::string_view commandLine);
+    /// Writes the entry file of a value (entryTextFor). False, said on
+    /// diagnostics, when it cannot be written: an old entry then stays whole.
+    bool writeText(RegRoot root, std::string_view valueName, const std::string& text);
     /// Removes the entry for a value; a missing entry is no error.
     void remove(RegRoot root, std::string_view valueName);
     /// Removes every entry of one Run key.

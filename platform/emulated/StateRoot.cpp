@@ -4,7 +4,10 @@
 #include "platform/emulated/UserFolders.h"
 
 #include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace tovra::platform::emulated {
@@ -37,6 +40,26 @@ bool StateRoot::ensure() const {
     return isFolder(folder_) || createPrivateFolders(folder_);
 }
 
+void StateRoot::makePrivate() const {
+    const std::string what =
+        "The folder " + folder_.string() + ", which holds the emulated Windows,";
+    if (!ensure()) {
+        throw Error(what + " cannot be created or is no folder");
+    }
+    const int fd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        throw Error(what + " cannot be opened: " + std::strerror(errno));
+    }
+    std::string problem;
+    const bool closed = closeToOthers(fd, problem);
+    ::close(fd);
+    if (!closed) {
+        throw Error(what + ' ' + problem +
+                    ", so it is not used. Move it aside, or set XDG_DATA_HOME to a folder of "
+                    "your own, and start the program again.");
+    }
+}
+
 bool StateRoot::ensureFolder(std::string_view name) const {
     if (!ensure()) {
         return false;
@@ -46,6 +69,27 @@ bool StateRoot::ensureFolder(std::string_view name) const {
         return false;
     }
     return isFolder(folder);
+}
+
+bool closeToOthers(int folderFd, std::string& problem) {
+    struct stat info {};
+    if (::fstat(folderFd, &info) != 0) {
+        problem = std::strerror(errno);
+        return false;
+    }
+    if (info.st_uid != ::geteuid()) {
+        problem = "belongs to another user (uid " + std::to_string(info.st_uid) + ")";
+        return false;
+    }
+    if ((info.st_mode & 077) == 0) {
+        return true;
+    }
+    if (::fchmod(folderFd, 0700) != 0 || ::fstat(folderFd, &info) != 0 ||
+        (info.st_mode & 077) != 0) {
+        problem = "is open to others and cannot be made private";
+        return false;
+    }
+    return true;
 }
 
 bool createPrivateFolders(const std::filesystem::path& folder) {

@@ -5,6 +5,7 @@
 // system folders. It is private to the user (mode 0700).
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace tovra::platform::emulated {
@@ -27,6 +28,16 @@ public:
     /// there yet. False when it cannot be created or is not a folder.
     bool ensure() const;
 
+    /// ensure(), then checks that the root is this user's own folder, as the
+    /// base directory rules ask of the user's data: one found more open is
+    /// closed to others (mode 0700). A symbolic link in its place is followed
+    /// (people keep such folders where they like), but what it leads to must
+    /// pass the same checks. Throws Error, saying why and what to do, when the
+    /// root cannot be created, is no folder, belongs to another user or
+    /// cannot be made private: the program's registry and files would be open
+    /// to others there.
+    void makePrivate() const;
+
     /// ensure(), then creates the subfolder name with mode 0700 when missing.
     /// False when either cannot be created or is not a folder.
     bool ensureFolder(std::string_view name) const;
@@ -39,5 +50,11 @@ private:
 /// directory rules ask for the user's data folders. False when the result is
 /// not a folder.
 bool createPrivateFolders(const std::filesystem::path& folder);
+
+/// Checks that the folder open at folderFd belongs to this user and closes it
+/// to others (mode 0700) when it is more open. False, with the reason in
+/// problem, when it belongs to someone else or its mode does not change (a
+/// file system without permissions).
+bool closeToOthers(int folderFd, std::string& problem);
 
 } // namespace tovra::platform::emulated

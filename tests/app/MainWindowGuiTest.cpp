@@ -20,6 +20,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <QAction>
 #include <QCursor>
@@ -480,6 +482,23 @@ private Q_SLOTS:
         QVERIFY(!window.N1->isChecked());
         QCOMPARE(runValue(), std::string("<none>"));
         QVERIFY(!std::filesystem::exists(entry));
+    }
+
+    void anAutostartThatCannotBeWrittenIsReportedAndLeavesTheMarkOff() {
+        // No desktop entry can hold a program with "=" in its path.
+        h->executablePath = (h->temp.path() / "a=b" / "TovraDesktop").string();
+        TFormTovraDesktop& window = h->start();
+        std::vector<std::string> reported;
+        h->errors.previewWindowCreated(
+            [&reported](const std::string& text) { reported.push_back(text); });
+        h->boxes.answers = {platform::kIdOk};
+        window.N1->trigger(); // checked at start: asks, and clears it
+        window.N1->trigger(); // turning it on fails
+        QVERIFY(!window.N1->isChecked());
+        QCOMPARE(reported, std::vector<std::string>{"Failed to set data for 'TavroDesktop'"});
+        QCOMPARE(runValue(), std::string("<none>"));
+        QVERIFY(!std::filesystem::exists(h->temp.path() / "config" / "autostart" /
+                                         "tovra-run-tavrodesktop.desktop"));
     }
 
     void exitWithAnUnwritableSettingsFileStillExitsWithoutAMessage() {

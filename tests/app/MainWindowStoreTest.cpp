@@ -24,6 +24,7 @@ using platform::RegValue;
 using platform::Status;
 using ::testing::_;
 using ::testing::DoAll;
+using ::testing::ElementsAre;
 using ::testing::InSequence;
 using ::testing::NiceMock;
 using ::testing::Return;
@@ -137,8 +138,10 @@ TEST_F(AutostartFixture, CheckedAndCancelChangesNothing) {
 TEST_F(AutostartFixture, UncheckedSetsTheMarkAndWritesTheQuotedPathWithoutAsking) {
     InSequence order;
     expectRunKeyOpened();
-    EXPECT_CALL(registry, setValue(kKey, "TavroDesktop",
-                                   RegValue::text("\"/opt/Tovra Desktop/TovraDesktop\"")))
+    // The line for Windows, and the path itself for a desktop that needs it.
+    EXPECT_CALL(registry,
+                setCommandValue(kKey, "TavroDesktop", "\"/opt/Tovra Desktop/TovraDesktop\"",
+                                ElementsAre("/opt/Tovra Desktop/TovraDesktop")))
         .WillOnce(Return(kErrorSuccess));
     EXPECT_CALL(registry, closeKey(kKey)).WillOnce(Return(kErrorSuccess));
     EXPECT_CALL(boxes, messageBox).Times(0);
@@ -146,21 +149,29 @@ TEST_F(AutostartFixture, UncheckedSetsTheMarkAndWritesTheQuotedPathWithoutAsking
     EXPECT_EQ(marks, std::vector<bool>{true});
 }
 
-TEST_F(AutostartFixture, RefusedKeyStillSetsTheMarkThenTheWriteFails) {
-    expectRunKeyOpened(kErrorAccessDenied);
-    EXPECT_CALL(registry, setValue).Times(0);
-    EXPECT_CALL(registry, closeKey).Times(0);
-    EXPECT_THROW(
-        {
-            try {
-                toggle.run(false, setChecked);
-            } catch (const settings::RegistryError& error) {
-                EXPECT_STREQ(error.what(), "Failed to set data for 'TavroDesktop'");
-                throw;
-            }
-        },
-        settings::RegistryError);
-    EXPECT_EQ(marks, std::vector<bool>{true});
+TEST_F(AutostartFixture, ARefusedWriteFailsAndLeavesTheMarkClear) {
+    const Status keys[] = {kErrorAccessDenied, kErrorSuccess};
+    for (const Status key : keys) {
+        SCOPED_TRACE(key == kErrorSuccess ? "the value is refused" : "the key is refused");
+        marks.clear();
+        expectRunKeyOpened(key);
+        if (key == kErrorSuccess) {
+            EXPECT_CALL(registry, setCommandValue)
+                .WillOnce(Return(platform::kErrorInvalidParameter));
+            EXPECT_CALL(registry, closeKey(kKey)).WillOnce(Return(kErrorSuccess));
+        } else {
+            EXPECT_CALL(registry, setCommandValue).Times(0);
+            EXPECT_CALL(registry, closeKey).Times(0);
+        }
+        try {
+            toggle.run(false, setChecked);
+            ADD_FAILURE() << "the failure must reach the error route";
+        } catch (const settings::RegistryError& error) {
+            EXPECT_STREQ(error.what(), "Failed to set data for 'TavroDesktop'");
+        }
+        EXPECT_EQ(marks, std::vector<bool>{});
+        ::testing::Mock::VerifyAndClearExpectations(&registry);
+    }
 }
 
 TEST_F(AutostartFixture, RefusedKeyStillClearsTheMarkOnOk) {

@@ -10,10 +10,12 @@
 #include "settings/SettingsIndex.h"
 #include "tests/platform/RegistryConformance.h"
 #include "tests/support/EmulatedFakes.h"
+#include "tests/support/ScriptFiles.h"
 #include "tests/support/TempDir.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <functional>
 #include <gmock/gmock.h>
@@ -33,6 +35,7 @@ using ::testing::HasSubstr;
 using tovra::test::readBytes;
 using tovra::test::TempDir;
 using tovra::test::writeBytes;
+using tovra::test::writeScript;
 
 const std::string kRunKey(settings::reg::kRunKey);
 const std::string kRunValue(settings::reg::kRunValue);
@@ -185,7 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
         ExecCase{"WindowsProgram", "\"C:\\Program Files\\Tovra\\Tovra.exe\" /min",
                  "\"C:\\\\\\\\Program Files\\\\\\\\Tovra\\\\\\\\Tovra.exe\" /min"},
         ExecCase{"Percent", "/opt/t/run 100% \"50% off\"", "/opt/t/run 100%% \"50%% off\""},
-        ExecCase{"PercentInTheProgram", "\"/opt/100% sure/run\"", "\"/opt/100%% sure/run\""},
+        ExecCase{"PercentInTheProgram", "\"/opt/100% sure/run\"",
+                 "/usr/bin/env \"/opt/100%% sure/run\""},
         ExecCase{"FieldCodeLookalike", "/opt/t/run %u", "/opt/t/run %%u"},
         ExecCase{"ShellCharacters", "/opt/t/run a&b c;d e|f ~/g (h) i*j k?l #m <n> 'o'",
                  "/opt/t/run \"a&b\" \"c;d\" \"e|f\" \"~/g\" \"(h)\" \"i*j\" \"k?l\" \"#m\" "
@@ -194,6 +198,75 @@ INSTANTIATE_TEST_SUITE_P(
         ExecCase{"EqualsInAnArgument", "/opt/t/run --mode=tray", "/opt/t/run --mode=tray"},
         ExecCase{"ChineseText", "\"/opt/桌面 精灵/run\" 壁纸", "\"/opt/桌面 精灵/run\" 壁纸"}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// ---- the program's own value: the entry comes from its path, not from the line ----
+
+/// Runs a command line of the test's own, whose paths hold no quote; its status.
+int shell(const std::string& line) {
+    return std::system(line.c_str());
+}
+
+TEST_F(AutostartMirrorTest, TheProgramsOwnEntryStartsItWhateverItsFolderIsCalled) {
+    struct PathCase {
+        const char* name;
+        const char* folder;
+        bool written; // false: no entry can start it, and nothing is written
+    };
+    const PathCase cases[] = {
+        {"double quote", "dq\"x", true},    {"single quote", "it's", true},
+        {"backslash", "back\\slash", true}, {"dollar", "$HOME", true},
+        {"backtick", "`id`", true},         {"percent", "100%", true},
+        {"spaces", "my  apps ", true},      {"Chinese", "桌面 精灵", true},
+        {"equals sign", "a=b", false},
+    };
+    TempDir programs;
+    const std::string ran = programs.file("ran");
+    const std::string said = programs.file("said");
+    const std::string entry = (folder() / "tovra-run-tavrodesktop.desktop").string();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(ran);
+        diagnostics.str("");
+        const std::string program = (programs.path() / c.folder / "TovraDesktop").string();
+        writeScript(program, "printf '%s' \"$0\" > '" + ran + ".part' && mv '" + ran + ".part' '" +
+                                 ran + "'");
+        const std::string line = "\"" + program + "\""; // what Windows reads
+        settings::RegistryAccess access(registry);
+        access.setRootKey(kHkeyLocalMachine);
+        ASSERT_TRUE(access.openKey(kRunKey, true));
+        if (!c.written) {
+            EXPECT_THROW(access.writeCommand(kRunValue, line, {program}), settings::RegistryError);
+            EXPECT_EQ(readRun(store, kRunValue), "<none>");
+            EXPECT_THAT(entries(), ElementsAre());
+            EXPECT_THAT(diagnostics.str(), HasSubstr("cannot start"));
+            continue;
+        }
+        access.writeCommand(kRunValue, line, {program});
+        EXPECT_EQ(readRun(store, kRunValue), line);
+        EXPECT_EQ(shell("desktop-file-validate '" + entry + "' > '" + said + "' 2>&1"), 0);
+        EXPECT_EQ(readBytes(said), "");
+        // GLib's own launcher, as the desktop runs it at log-on.
+        const int launched = shell("gio launch '" + entry + "' > '" + said + "' 2>&1");
+        EXPECT_EQ(launched, 0) << readBytes(said);
+        if (launched == 0) {
+            EXPECT_EQ(tovra::test::awaitFile(ran), program);
+        }
+        EXPECT_TRUE(deleteRun(registry, kRunValue));
+    }
+}
+
+TEST_F(AutostartMirrorTest, AProgramsEntryThatCannotBeWrittenLeavesItsValueAsItWas) {
+    writeRun(registry, kRunValue, "/opt/old");
+    ASSERT_EQ(::chmod((folder() / "tovra-run-tavrodesktop.desktop").c_str(), 0444), 0);
+    settings::RegistryAccess access(registry);
+    access.setRootKey(kHkeyLocalMachine);
+    ASSERT_TRUE(access.openKey(kRunKey, true));
+    EXPECT_THROW(access.writeCommand(kRunValue, "\"/opt/new\"", {"/opt/new"}),
+                 settings::RegistryError);
+    EXPECT_EQ(readRun(store, kRunValue), "/opt/old");
+    EXPECT_THAT(entry("tovra-run-tavrodesktop.desktop"), HasSubstr("\nExec=/opt/old\n"));
+    EXPECT_THAT(diagnostics.str(), HasSubstr("unable to write the autostart entry"));
+}
 
 TEST_F(AutostartMirrorTest, AnUnquotedPathWithBlanksIsTheFirstReadingThatNamesAProgram) {
     TempDir programs;
@@ -240,7 +313,7 @@ TEST_F(AutostartMirrorTest, ExpandableStringsAreMirroredAndOtherTypesRemoveTheEn
     }
     ASSERT_EQ(registry.setValue(run, "App", cases[1].value), kErrorSuccess);
     EXPECT_EQ(entry("tovra-run-app.desktop"),
-              machineEntry("App", "\"%%ProgramFiles%%\\\\\\\\t.exe\""));
+              machineEntry("App", "/usr/bin/env \"%%ProgramFiles%%\\\\\\\\t.exe\""));
     registry.closeKey(run);
 }
 

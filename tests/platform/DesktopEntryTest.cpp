@@ -4,6 +4,9 @@
 #include "platform/emulated/DesktopEntry.h"
 
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace tovra::platform::emulated {
 namespace {
@@ -61,13 +64,34 @@ TEST(DesktopEntry, ExecWordsAreQuotedOnlyWhenTheyMustBe) {
     }
 }
 
-TEST(DesktopEntry, ExecValueNeedsAProgramWithoutAnEqualsSign) {
-    EXPECT_EQ(execValue({}), std::nullopt);
-    EXPECT_EQ(execValue({""}), std::nullopt);
-    EXPECT_EQ(execValue({"", "x"}), std::nullopt);
-    EXPECT_EQ(execValue({"/opt/a=b"}), std::nullopt);
-    EXPECT_EQ(execValue({"/opt/t/run", "a=b", "c d", "e\\f"}),
-              "/opt/t/run a=b \"c d\" \"e\\\\\\\\f\"");
+TEST(DesktopEntry, ExecValuesStartTheProgramOrAreRefused) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> command;
+        std::optional<std::string> exec; // nothing: refused
+    };
+    const Case cases[] = {
+        {"no program", {}, std::nullopt},
+        {"an empty program", {""}, std::nullopt},
+        {"an empty program with arguments", {"", "x"}, std::nullopt},
+        {"an equals sign in the program", {"/opt/a=b"}, std::nullopt},
+        {"arguments",
+         {"/opt/t/run", "a=b", "c d", "e\\f"},
+         "/opt/t/run a=b \"c d\" \"e\\\\\\\\f\""},
+        // GLib looks "/opt/100%%/run" up as it stands, and finds nothing.
+        {"a percent sign in the program",
+         {"/opt/100%/run", "50%"},
+         "/usr/bin/env /opt/100%%/run 50%%"},
+        {"bytes that are not UTF-8", {"/opt/\xff/run"}, std::nullopt},
+        {"an argument that is not UTF-8", {"/opt/t/run", "\xc3("}, std::nullopt},
+        {"a control character", {"/opt/bell\a/run"}, std::nullopt},
+        {"delete", {"/opt/t/run", "del\x7f"}, std::nullopt},
+        {"tab and line breaks", {"/opt/a\tb/run", "c\nd\re"}, "\"/opt/a\\tb/run\" \"c\\nd\\re\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(execValue(c.command), c.exec);
+    }
 }
 
 } // namespace

@@ -1,18 +1,23 @@
 #include "platform/emulated/EmulatedPlatform.h"
 
+#include "platform/Error.h"
 #include "platform/emulated/EmulatedDesktopWindows.h"
 #include "tests/support/EmulatedFakes.h"
 #include "tests/support/HostStandIns.h"
 #include "tests/support/TempDir.h"
 
 #include <array>
+#include <functional>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace tovra::platform::emulated {
 namespace {
 
 using test::FakeHostDesktop;
 using test::ScopedEnvironment;
+using ::testing::HasSubstr;
 using tovra::test::readBytes;
 using tovra::test::RecordingTray;
 using tovra::test::ScriptedMessageBoxes;
@@ -61,6 +66,71 @@ TEST_F(EmulatedPlatformTest, EveryServiceWorksOnTheUsersStateRoot) {
 
     EXPECT_EQ(platform.processes.winExec("/bin/true", kSwShow), 33u);
     EXPECT_NE(readBytes(root / "processes.log").find("/bin/true"), std::string::npos);
+}
+
+TEST_F(EmulatedPlatformTest, TheStateRootIsTheUsersOwnPrivateFolderOrNone) {
+    struct RootCase {
+        const char* name;
+        /// Makes what is found at the root; false: cannot be set up here.
+        std::function<bool(const std::filesystem::path& folder)> plant;
+        /// A part of the message; nullptr: the platform is made.
+        const char* refusal;
+    };
+    const RootCase cases[] = {
+        {"missing", [](const auto&) { return true; }, nullptr},
+        {"open to everyone",
+         [](const auto& folder) {
+             std::filesystem::create_directories(folder);
+             return ::chmod(folder.c_str(), 0777) == 0;
+         },
+         nullptr},
+        {"a link to a folder of ours open to the group",
+         [](const auto& folder) {
+             std::filesystem::create_directories(folder.parent_path() / "mine");
+             std::filesystem::create_directory_symlink("mine", folder);
+             return ::chmod(folder.c_str(), 0750) == 0;
+         },
+         nullptr},
+        {"another user's",
+         [](const auto& folder) {
+             std::filesystem::create_directories(folder);
+             ::chmod(folder.c_str(), 0755);
+             return ::geteuid() == 0 && ::chown(folder.c_str(), 65534, 65534) == 0;
+         },
+         "belongs to another user (uid 65534)"},
+        {"a file",
+         [](const auto& folder) {
+             std::filesystem::create_directories(folder.parent_path());
+             writeBytes(folder, "");
+             return true;
+         },
+         "is no folder"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(scratch.path() / "data");
+        if (!c.plant(root)) {
+            continue; // needs privileges this run does not have
+        }
+        struct stat before {};
+        ::stat(root.c_str(), &before);
+        try {
+            const auto native =
+                createEmulatedPlatform({host, boxes, tray}, StateRoot::fromEnvironment());
+            EXPECT_EQ(c.refusal, nullptr);
+            struct stat info {};
+            EXPECT_EQ(::stat(root.c_str(), &info), 0);
+            EXPECT_TRUE(S_ISDIR(info.st_mode));
+            EXPECT_EQ(info.st_mode & 0777, 0700u);
+        } catch (const Error& error) {
+            ASSERT_NE(c.refusal, nullptr) << error.what();
+            EXPECT_THAT(error.what(), HasSubstr(root.string()));
+            EXPECT_THAT(error.what(), HasSubstr(c.refusal));
+            struct stat after {};
+            ::stat(root.c_str(), &after);
+            EXPECT_EQ(after.st_mode, before.st_mode) << "a refused folder is left as it was";
+        }
+    }
 }
 
 TEST_F(EmulatedPlatformTest, TheIconListIsOneStateForWindowsScreenAndProfiles) {

@@ -81,19 +81,91 @@ TEST(EmulatedSystemFiles, ATempThatIsNotOurOwnFolderIsRefusedForAFreshPrivateOne
         if (!c.plant(root.file("Temp"), scratch.path() / "elsewhere")) {
             continue; // needs privileges this run does not have
         }
-        EmulatedSystemFiles files(root);
-        testing::internal::CaptureStderr();
-        const std::string temp = files.tempPath();
-        const std::string said = testing::internal::GetCapturedStderr();
+        std::string temp;
+        {
+            EmulatedSystemFiles files(root);
+            testing::internal::CaptureStderr();
+            temp = files.tempPath();
+            const std::string said = testing::internal::GetCapturedStderr();
 
-        EXPECT_NE(said.find("Temp"), std::string::npos) << said;
-        ASSERT_EQ(temp.back(), '/');
-        EXPECT_EQ(temp.find(scratch.path().string()), std::string::npos) << temp;
-        EXPECT_TRUE(S_ISDIR(modeOf(temp)));
-        EXPECT_EQ(modeOf(temp) & 0777, 0700u);
-        EXPECT_EQ(files.tempPath(), temp); // the same folder for the object's life
-        EXPECT_FALSE(std::filesystem::exists(scratch.path() / "elsewhere" / "WallPaper.BMP"));
-        std::filesystem::remove_all(temp);
+            EXPECT_NE(said.find("Temp"), std::string::npos) << said;
+            ASSERT_EQ(temp.back(), '/');
+            EXPECT_EQ(temp.find(scratch.path().string()), std::string::npos) << temp;
+            EXPECT_TRUE(S_ISDIR(modeOf(temp)));
+            EXPECT_EQ(modeOf(temp) & 0777, 0700u);
+            EXPECT_EQ(files.tempPath(), temp); // the same folder for the object's life
+            EXPECT_TRUE(files.replaceFile(temp + "WallPaper.BMP", "picture"));
+            EXPECT_FALSE(std::filesystem::exists(scratch.path() / "elsewhere" / "WallPaper.BMP"));
+        }
+        EXPECT_FALSE(std::filesystem::exists(temp)) << "the stand-in goes with the program";
+    }
+}
+
+struct Meddling {
+    const char* name;
+    /// Done to Temp between two writes of the bitmap; false: the case cannot
+    /// be set up here.
+    std::function<bool(const std::filesystem::path& temp, const std::filesystem::path& elsewhere)>
+        meddle;
+    bool secondWritten;
+};
+
+TEST(EmulatedSystemFiles, TheBitmapIsWrittenIntoThePrivateTempOrNowhere) {
+    const Meddling cases[] = {
+        {"a link planted in the bitmap's place",
+         [](const auto& temp, const auto& elsewhere) {
+             std::filesystem::remove(temp / "WallPaper.BMP");
+             std::filesystem::create_symlink(elsewhere / "notes.txt", temp / "WallPaper.BMP");
+             return true;
+         },
+         true},
+        {"Temp opened to everyone",
+         [](const auto& temp, const auto&) { return ::chmod(temp.c_str(), 0777) == 0; }, true},
+        {"Temp swapped for a link to another folder",
+         [](const auto& temp, const auto& elsewhere) {
+             std::filesystem::rename(temp, temp.string() + ".old");
+             std::filesystem::create_directory_symlink(elsewhere, temp);
+             return true;
+         },
+         false},
+        {"Temp swapped for a folder of another user",
+         [](const auto& temp, const auto&) {
+             std::filesystem::rename(temp, temp.string() + ".old");
+             std::filesystem::create_directory(temp);
+             return ::geteuid() == 0 && ::chown(temp.c_str(), 65534, 65534) == 0;
+         },
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir scratch;
+        const auto elsewhere = scratch.path() / "elsewhere";
+        std::filesystem::create_directory(elsewhere);
+        writeBytes(elsewhere / "notes.txt", "my notes");
+        ::chmod((elsewhere / "notes.txt").c_str(), 0444);
+        EmulatedSystemFiles files(StateRoot(scratch.path() / "root"));
+        const std::string bitmap = files.tempPath() + "WallPaper.BMP";
+        ASSERT_TRUE(files.replaceFile(bitmap, "first"));
+        const auto temp = std::filesystem::path(bitmap).parent_path();
+        if (!c.meddle(temp, elsewhere)) {
+            continue; // needs privileges this run does not have
+        }
+        // As the wallpaper setter writes it: the read-only mark cleared first.
+        files.setFileAttributes(bitmap, kFileAttributeNormal);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(files.replaceFile(bitmap, "second"), c.secondWritten);
+        testing::internal::GetCapturedStderr();
+
+        EXPECT_EQ(readBytes(elsewhere / "notes.txt"), "my notes");
+        EXPECT_EQ(modeOf(elsewhere / "notes.txt") & 0777, 0444u);
+        EXPECT_FALSE(std::filesystem::exists(elsewhere / "WallPaper.BMP"));
+        if (c.secondWritten) {
+            EXPECT_TRUE(S_ISREG(modeOf(bitmap)));
+            EXPECT_EQ(readBytes(bitmap), "second");
+            EXPECT_EQ(modeOf(temp) & 0777, 0700u);
+        } else {
+            EXPECT_EQ(readBytes(temp.string() + ".old/WallPaper.BMP"), "first");
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <gmock/gmock.h>
 #include <string>
+#include <vector>
 
 namespace tovra::test {
 
@@ -23,6 +24,9 @@ public:
     MOCK_METHOD(Status, createKey, (HKey, const std::string&, HKey&), (override));
     MOCK_METHOD(Status, queryValue, (HKey, const std::string&, RegValue&), (override));
     MOCK_METHOD(Status, setValue, (HKey, const std::string&, const RegValue&), (override));
+    MOCK_METHOD(Status, setCommandValue,
+                (HKey, const std::string&, const std::string&, const std::vector<std::string>&),
+                (override));
     MOCK_METHOD(Status, deleteValue, (HKey, const std::string&), (override));
     MOCK_METHOD(Status, deleteKey, (HKey, const std::string&), (override));
     MOCK_METHOD(Status, enumKey, (HKey, std::uint32_t, std::string&), (override));
