@@ -90,6 +90,8 @@ void TFormtubiao::createDesktopItemTab() {
     EDIcon->setGeometry(6, 90, 250, 20);
     bsSkinSpeedButton1 = new toolkit::FlatSpeedButton(QStringLiteral("..."), bsSkinTabSheet3);
     bsSkinSpeedButton1->setGeometry(260, 90, 24, 20);
+    bsSkinSpeedButton1->setEnabled(false);
+    connect(RadioGroup1, &toolkit::SkinRadioGroup::clicked, this, [this] { RadioGroup1Click(); });
     connect(bsSkinSpeedButton1, &QAbstractButton::clicked, this,
             [this] { bsSkinSpeedButton1Click(); });
 }
@@ -133,6 +135,12 @@ void TFormtubiao::CheckRadioBox4Click() {
         EDIco->setEnabled(CheckRadioBox4->isChecked());
         SBICOSelect->setEnabled(CheckRadioBox4->isChecked());
     });
+}
+
+void TFormtubiao::RadioGroup1Click() {
+    // The chosen icon is written for the chosen item only, so there is
+    // nothing to choose it for until an item is chosen.
+    guard([this] { bsSkinSpeedButton1->setEnabled(RadioGroup1->itemIndex() >= 0); });
 }
 
 void TFormtubiao::bsSkinSpeedButton1Click() {

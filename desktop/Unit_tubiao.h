@@ -34,6 +34,8 @@ public:
 
     void CheckRadioBox2Click();
     void CheckRadioBox4Click();
+    /// Enables the third tab's "..." once a desktop item is chosen.
+    void RadioGroup1Click();
     void bsSkinSpeedButton1Click();
     void SBICOSelectClick();
 

@@ -27,6 +27,15 @@ QSize FlatSpeedButton::sizeHint() const {
 
 void FlatSpeedButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    if (!isEnabled()) {
+        // Greyed out, so that a button that would do nothing does not look
+        // like one that waits for a click.
+        painter.fillRect(rect(), kDisabledFace);
+        painter.setPen(kDisabledText);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawText(rect(), Qt::AlignCenter, text());
+        return;
+    }
     QColor face = kFace;
     if (isDown()) {
         face = kFace.darker(120);

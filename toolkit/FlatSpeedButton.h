@@ -1,7 +1,7 @@
 #pragma once
 
 // A flat button with a text caption: orange face, dark blue border, white
-// bold caption. The main window's title buttons and the feature windows'
+// bold caption, greyed out while disabled. The main window's title buttons and the feature windows'
 // "保存" and "返回" are flat buttons. On Windows it is a windowless control, so a press on it
 // also reaches the window under it (register it with the window magnet).
 // It reports the raw mouse events too, for handlers that track a drag on it.
@@ -22,6 +22,8 @@ public:
     static inline const QColor kFace = colours::kOrange;
     static inline const QColor kBorder = colours::kDarkBlue;
     static inline const QColor kCaption = colours::kCaption;
+    static inline const QColor kDisabledFace{0xD8, 0xD8, 0xD8};
+    static inline const QColor kDisabledText{0x90, 0x90, 0x90};
 
     [[nodiscard]] QSize sizeHint() const override;
 

@@ -154,6 +154,9 @@ void SkinDriveComboBox::showDriveOf(const QString& directory) {
 
 SkinFilterComboBox::SkinFilterComboBox(QWidget* parent)
     : QComboBox(parent) {
+    // Slim padding, so that the first filter's caption shows whole in the
+    // file browser's narrow column.
+    setStyleSheet(QStringLiteral("QComboBox { padding: 1px 1px 1px 2px; }"));
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (files_ != nullptr && index >= 0 && index < masks_.size()) {
             files_->setMask(masks_[index]);

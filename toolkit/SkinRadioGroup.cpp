@@ -13,7 +13,12 @@ namespace tovra::toolkit {
 SkinRadioGroup::SkinRadioGroup(const QString& caption, QWidget* parent)
     : QGroupBox(caption, parent)
     , group_(new QButtonGroup(this)) {
-    setLayout(new QGridLayout);
+    // Narrow margins, so that three rows of items keep their full height in
+    // the small groups of the settings windows.
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(6, 2, 6, 2);
+    grid->setVerticalSpacing(0);
+    setLayout(grid);
     connect(group_, &QButtonGroup::idClicked, this, [this](int id) { setItemIndex(id); });
 }
 

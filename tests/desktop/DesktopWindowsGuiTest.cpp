@@ -13,12 +13,16 @@
 #include "toolkit/NumberEdit.h"
 #include "toolkit/SkinCheckListBox.h"
 #include "toolkit/SkinFileControls.h"
+#include "toolkit/SkinOpenDialog.h"
 #include "toolkit/SkinPageControl.h"
 #include "toolkit/SkinPictureButton.h"
+#include "toolkit/SkinRadioGroup.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QStyledItemDelegate>
 #include <QTest>
 
 using tovra::desktop::TFormscreen;
@@ -47,6 +51,25 @@ void click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+/// Clicks a check list's row on its box or on its caption, where the style
+/// draws them.
+void clickRow(tovra::toolkit::SkinCheckListBox& list, int row, bool onBox) {
+    struct Options : QStyledItemDelegate {
+        void fill(QStyleOptionViewItem* option, const QModelIndex& index) const {
+            initStyleOption(option, index);
+        }
+    } delegate;
+    const QModelIndex index = list.model()->index(row, 0);
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    option.rect = list.visualRect(index);
+    delegate.fill(&option, index);
+    const QRect part = list.style()->subElementRect(onBox ? QStyle::SE_ItemViewItemCheckIndicator
+                                                          : QStyle::SE_ItemViewItemText,
+                                                    &option, &list);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, part.center());
+}
+
 } // namespace
 
 class DesktopWindowsGuiTest : public QObject {
@@ -56,6 +79,8 @@ private Q_SLOTS:
     void startMenuLoadsAndSaves();
     void returnWritesNothingAndEachOpeningIsNew();
     void desktopIconsOwnOverlayWinsOverTheArrow();
+    void checkListRowsToggleOnTheirBoxAndOnTheirCaption();
+    void desktopItemChooserWaitsForAnItem();
     void screenSaverChooserListsTheSystemFolder();
 };
 
@@ -132,6 +157,75 @@ void DesktopWindowsGuiTest::desktopIconsOwnOverlayWinsOverTheArrow() {
     QVERIFY(driver.ran() && !driver.leftOpen());
     QCOMPARE(stored(harness, platform::kHkeyLocalMachine, reg::kDesktopShellIconsKey, "29"),
              platform::RegValue::text("D:\\图标\\mine.ico"));
+}
+
+void DesktopWindowsGuiTest::checkListRowsToggleOnTheirBoxAndOnTheirCaption() {
+    struct Case {
+        bool startMenu;
+        int row;
+        bool onBox;
+    };
+    const Case cases[] = {
+        {true, 2, true},   // "搜索", first column
+        {true, 5, true},   // "关闭系统", second column
+        {true, 8, false},  // "设置\任务栏和开始菜单"
+        {false, 1, true},  // "网上邻居"
+        {false, 2, false}, // "网上邻居\整个网络"
+    };
+    MainWindowHarness harness;
+    auto& main = harness.start();
+    for (const Case& c : cases) {
+        const auto toggle = [&c](tovra::toolkit::SkinPageControl& pages, QWidget* sheet,
+                                 tovra::toolkit::SkinCheckListBox& list) {
+            pages.setCurrentWidget(sheet);
+            clickRow(list, c.row, c.onBox);
+            QVERIFY2(list.checked(c.row), qPrintable(list.item(c.row)->text()));
+            clickRow(list, c.row, c.onBox);
+            QVERIFY(!list.checked(c.row));
+        };
+        ModalDriver driver;
+        if (c.startMenu) {
+            driver.onNext<TFormStartMenu>([&](TFormStartMenu& w) {
+                toggle(*w.bsSkinPageControl1, w.bsSkinTabSheet1, *w.CheckListBox1);
+            });
+            click(main.bsSkinXFormButton2);
+        } else {
+            driver.onNext<TFormtubiao>([&](TFormtubiao& w) {
+                toggle(*w.bsSkinPageControl1, w.bsSkinTabSheet1, *w.CheckListBox1);
+            });
+            click(main.bsSkinXFormButton3);
+        }
+        QVERIFY(driver.ran());
+    }
+}
+
+void DesktopWindowsGuiTest::desktopItemChooserWaitsForAnItem() {
+    MainWindowHarness harness;
+    auto& main = harness.start();
+    ModalDriver driver;
+    ModalDriver chooser;
+    driver.onNext<TFormtubiao>([&](TFormtubiao& w) {
+        w.bsSkinPageControl1->setCurrentWidget(w.bsSkinTabSheet3);
+        const auto face = [](QWidget* button) {
+            return button->grab().toImage().pixelColor(3, button->height() / 2);
+        };
+        // Both "..." wait, and look it, until there is something to choose for.
+        for (QWidget* button :
+             {static_cast<QWidget*>(w.bsSkinSpeedButton1), static_cast<QWidget*>(w.SBICOSelect)}) {
+            QVERIFY(!button->isEnabled());
+            QVERIFY(face(button) != tovra::toolkit::FlatSpeedButton::kFace);
+        }
+        click(w.RadioGroup1->item(0));
+        QVERIFY(w.bsSkinSpeedButton1->isEnabled());
+        QCOMPARE(face(w.bsSkinSpeedButton1), tovra::toolkit::FlatSpeedButton::kFace);
+        chooser.onNext<tovra::toolkit::SkinOpenDialog>(
+            [](tovra::toolkit::SkinOpenDialog& d) { static_cast<QDialog&>(d).reject(); });
+        click(w.bsSkinSpeedButton1);
+        QVERIFY(chooser.ran());
+        click(w.FlatButton2);
+    });
+    click(main.bsSkinXFormButton3);
+    QVERIFY(driver.ran() && !driver.leftOpen());
 }
 
 void DesktopWindowsGuiTest::screenSaverChooserListsTheSystemFolder() {
