@@ -60,6 +60,7 @@ public:
     QWidget* addSheet(const QString& caption);
 
     [[nodiscard]] int count() const;
+    [[nodiscard]] QString tabText(int index) const { return strip_->tabText(index); }
     [[nodiscard]] QWidget* widget(int index) const;
     [[nodiscard]] int currentIndex() const;
     [[nodiscard]] QWidget* currentWidget() const;
