@@ -1,6 +1,5 @@
 #include "platform/host/SwaySetter.h"
 
-
 namespace tovra::platform::host {
 
 namespace {
@@ -19,8 +18,8 @@ std::string swayError(const std::string& answer) {
 bool plainInSwayWord(unsigned char byte) {
     // Bytes of UTF-8 sequences (Chinese names) are nothing to Sway or the
     // shell; <cctype> is not asked, as its answer depends on the locale.
-    const bool letterOrDigit =
-        (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9');
+    const bool letterOrDigit = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+                               (byte >= '0' && byte <= '9');
     return byte >= 0x80 || letterOrDigit || byte == '/' || byte == '.' || byte == '_' ||
            byte == '-';
 }

@@ -244,8 +244,8 @@ ToolResult ToolRunner::run(const std::vector<std::string>& argv) const {
     return result;
 }
 
-ToolResult ToolRunner::start(const std::vector<std::string>& argv,
-                             std::chrono::milliseconds settle, RunningTool& started) const {
+ToolResult ToolRunner::start(const std::vector<std::string>& argv, std::chrono::milliseconds settle,
+                             RunningTool& started) const {
     ToolResult result;
     const auto path = argv.empty() ? std::nullopt : emulated::findProgram(argv.front());
     if (!path) {
