@@ -16,12 +16,12 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# CPack puts the summary above this as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "tray utility that rotates the wallpaper and customises the desktop
- TovraDesktop lives in the notification area. Its main window rotates the
- wallpaper through a list of pictures on a schedule, keeps a wallpaper
- library, previews and applies pictures, previews screen savers and lets
- the user paint over the desktop. Its interface is in Chinese.")
+    "TovraDesktop lives in the notification area. Its main window rotates the
+wallpaper through a list of pictures on a schedule, keeps a wallpaper
+library, previews and applies pictures, previews screen savers and lets
+the user paint over the desktop. Its interface is in Chinese.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The Chinese captions' font, the desktop's screen-saver starter, Qt's
 # platform plugins (the X11 one is loaded, not linked), Qt's own Chinese
