@@ -191,6 +191,12 @@ protected:
                 GTEST_SKIP() << tool << " is not installed (./scripts/install-deps.sh sway)";
             }
         }
+        if (::geteuid() == 0 &&
+            !ToolRunner()
+                 .run({"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "true"})
+                 .succeeded()) {
+            GTEST_SKIP() << "nobody, whom Sway runs as under root, cannot run programs here";
+        }
         std::filesystem::permissions(scratch.path(), std::filesystem::perms(0755));
         tovra::test::writeBytes(picture, GetParam().file());
         std::filesystem::permissions(picture, std::filesystem::perms(0644));
@@ -214,18 +220,24 @@ protected:
         argv.push_back(scratch.file("sway.config"));
         environment.set("XDG_RUNTIME_DIR", run.string());
         environment.set("HOME", scratch.path().string());
-        environment.set("WAYLAND_DISPLAY", "wayland-1");
         sway = std::make_unique<tovra::test::ChildProcess>(argv);
-        for (int attempt = 0; attempt < 500; ++attempt) {
+        // Sway names its Wayland socket and its command socket itself.
+        std::string socket;
+        std::string commands;
+        for (int attempt = 0; attempt < 500 && (socket.empty() || commands.empty()); ++attempt) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
             for (const auto& entry : std::filesystem::directory_iterator(run)) {
-                if (entry.path().filename().string().starts_with("sway-ipc.")) {
-                    environment.set("SWAYSOCK", entry.path().string());
-                    return std::filesystem::exists(run / "wayland-1");
+                const auto name = entry.path().filename().string();
+                if (name.starts_with("sway-ipc.")) {
+                    commands = entry.path().string();
+                } else if (name.starts_with("wayland-") && !name.ends_with(".lock")) {
+                    socket = name;
                 }
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
-        return false;
+        environment.set("WAYLAND_DISPLAY", socket);
+        environment.set("SWAYSOCK", commands);
+        return !socket.empty() && !commands.empty();
     }
 
     /// Applies the picture in style on that desktop, as the program does.
