@@ -20,6 +20,11 @@
 #          that Wine's X11 driver loads (only recommended by Debian's package), for
 #          its window tests; and the zh_CN.UTF-8 locale, which gives Wine code page 936
 #   fuzz   Clang and its runtime libraries (libFuzzer and the sanitizers), for fuzz/
+#   package  dpkg-dev (dpkg-shlibdeps), fakeroot and lintian, to build the Debian
+#          package and check it, and a virtual display with xwininfo, on which
+#          the unpacked program is started
+#   sway   Sway headless with swaybg and grim, on which the wlroots wallpaper is
+#          checked on a real compositor (scripts/sway-wallpaper-check.sh)
 # Runs apt-get only when something is missing; uses sudo when not root.
 set -euo pipefail
 
@@ -29,6 +34,8 @@ declare -A groups=(
     [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth libjpeg-turbo-progs hyperfine time libglib2.0-bin gsettings-desktop-schemas desktop-file-utils locales xfconf xfwm4 xfdesktop4 dbus-daemon"
     [xvfb]="xvfb xauth imagemagick x11-utils"
     [fuzz]="clang libclang-rt-14-dev"
+    [package]="dpkg-dev fakeroot file lintian xvfb x11-utils"
+    [sway]="sway swaybg grim"
     [wine]="g++-mingw-w64-x86-64-posix googletest wine64 wine xvfb xauth locales libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1"
 )
 

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the suite,
+# Installs what is missing, builds everything and runs every test: the suite
+# (with the Debian package built and checked, and the wallpaper on a headless
+# Sway),
 # the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer,
 # and the Windows build of the Qt-free libraries, cross-compiled with
 # mingw-w64 and run under Wine; then every fuzz target for 30 seconds.
@@ -7,7 +9,7 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc)
 
-"$top/scripts/install-deps.sh" build ui test wine
+"$top/scripts/install-deps.sh" build ui test wine package sway
 
 run_suite() { # name, extra cmake options...
     local build="$top/build/$1"

@@ -4,6 +4,8 @@
 #include "platform/host/GSettingsSetter.h"
 #include "platform/host/PlasmaSetter.h"
 #include "platform/host/RootWindowSetter.h"
+#include "platform/host/SwaySetter.h"
+#include "platform/host/SwaybgSetter.h"
 #include "platform/host/XfceSetter.h"
 
 namespace tovra::platform::host {
@@ -29,6 +31,10 @@ std::unique_ptr<DesktopSetter> desktopSetter(DesktopKind kind,
         return std::make_unique<PlasmaSetter>();
     case DesktopKind::X11Root:
         return std::make_unique<RootWindowSetter>(rootHelper);
+    case DesktopKind::Sway:
+        return std::make_unique<SwaySetter>();
+    case DesktopKind::Wlroots:
+        return std::make_unique<SwaybgSetter>();
     case DesktopKind::None:
         break;
     }

@@ -38,6 +38,12 @@ constexpr std::array kDesktopNames{
     NamedDesktop{"KDE", DesktopKind::Plasma},
     NamedDesktop{"plasma", DesktopKind::Plasma},
     NamedDesktop{"plasmawayland", DesktopKind::Plasma},
+    NamedDesktop{"sway", DesktopKind::Sway},
+    NamedDesktop{"river", DesktopKind::Wlroots},
+    NamedDesktop{"Wayfire", DesktopKind::Wlroots},
+    NamedDesktop{"labwc", DesktopKind::Wlroots},
+    NamedDesktop{"Hyprland", DesktopKind::Wlroots},
+    NamedDesktop{"wlroots", DesktopKind::Wlroots},
 };
 
 // The program that draws each desktop's background.
@@ -48,6 +54,7 @@ constexpr std::array kDesktopPrograms{
     NamedDesktop{"mate-session", DesktopKind::Mate},
     NamedDesktop{"xfdesktop", DesktopKind::Xfce},
     NamedDesktop{"plasmashell", DesktopKind::Plasma},
+    NamedDesktop{"sway", DesktopKind::Sway},
 };
 
 std::optional<DesktopKind> knownName(std::string_view name) {
@@ -123,10 +130,18 @@ DesktopKind detectDesktop(const SessionFacts& facts) {
     if (const auto kind = fromSessionName(facts.desktopSession)) {
         return *kind;
     }
+    if (facts.swaySocket) {
+        return DesktopKind::Sway;
+    }
     if (const auto kind = fromPrograms(facts.runningPrograms)) {
         return *kind;
     }
-    const bool wayland = facts.waylandDisplay || equalsIgnoringCase(facts.sessionType, "wayland");
+    if (facts.waylandDisplay) {
+        return DesktopKind::Wlroots;
+    }
+    // A Wayland session seen only through XWayland has no root window that
+    // shows: its compositor draws the background.
+    const bool wayland = equalsIgnoringCase(facts.sessionType, "wayland");
     return facts.x11Display && !wayland ? DesktopKind::X11Root : DesktopKind::None;
 }
 
@@ -138,6 +153,7 @@ SessionFacts currentSessionFacts() {
     facts.x11Display = !environmentText("DISPLAY").empty();
     facts.waylandDisplay = !environmentText("WAYLAND_DISPLAY").empty();
     facts.runningPrograms = usersRunningPrograms();
+    facts.swaySocket = !environmentText("SWAYSOCK").empty();
     return facts;
 }
 
@@ -155,6 +171,10 @@ std::string_view desktopName(DesktopKind kind) {
         return "KDE Plasma";
     case DesktopKind::X11Root:
         return "X11";
+    case DesktopKind::Sway:
+        return "Sway";
+    case DesktopKind::Wlroots:
+        return "Wayland compositor";
     case DesktopKind::None:
         break;
     }

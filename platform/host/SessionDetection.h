@@ -18,6 +18,8 @@ enum class DesktopKind {
     Xfce,     // xfconf's xfce4-desktop channel
     Plasma,   // plasmashell's scripting interface
     X11Root,  // any other X11 session: the root window's background pixmap
+    Sway,     // Sway's own background command (swaymsg), which runs swaybg
+    Wlroots,  // another Wayland compositor (river, Wayfire, labwc, ...): swaybg
 };
 
 /// What the session tells of itself.
@@ -29,12 +31,14 @@ struct SessionFacts {
     bool waylandDisplay = false; // WAYLAND_DISPLAY is set
     /// The names of the user's running programs (as /proc/<pid>/comm has them).
     std::vector<std::string> runningPrograms;
+    bool swaySocket = false; // SWAYSOCK is set: Sway's command socket
 };
 
 /// The first of XDG_CURRENT_DESKTOP's names that is a known desktop, else
-/// DESKTOP_SESSION's, else a known desktop program that is running; without
-/// any, X11Root in an X11 session (there is a display and no Wayland), else
-/// None: a Wayland compositor of its own has no root window to paint.
+/// DESKTOP_SESSION's, else Sway where its socket is set, else a known desktop
+/// program that is running; without any, Wlroots on a Wayland display (a
+/// compositor of its own, which swaybg's layer-shell surface serves), X11Root
+/// in an X11 session, else None.
 [[nodiscard]] DesktopKind detectDesktop(const SessionFacts& facts);
 
 /// The facts of this process's session: its environment and /proc.

@@ -2,13 +2,17 @@
 
 #include "platform/emulated/ProgramSearch.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <filesystem>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tovra::platform::host {
@@ -56,7 +60,8 @@ private:
 /// posix_spawn's attributes and file actions, destroyed when they go.
 class SpawnSetup {
 public:
-    SpawnSetup(const Pipe& out, const Pipe& err) {
+    /// Standard output to out (/dev/null where it is below 0), error to err.
+    SpawnSetup(int out, int err) {
         ::posix_spawnattr_init(&attributes_);
         ::posix_spawn_file_actions_init(&actions_);
         // A process group of its own, so that the stop reaches what it started;
@@ -72,8 +77,12 @@ public:
         ::posix_spawnattr_setsigmask(&attributes_, &none);
         ::posix_spawnattr_setsigdefault(&attributes_, &all);
         ::posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0);
-        ::posix_spawn_file_actions_adddup2(&actions_, out.writeEnd(), 1);
-        ::posix_spawn_file_actions_adddup2(&actions_, err.writeEnd(), 2);
+        if (out >= 0) {
+            ::posix_spawn_file_actions_adddup2(&actions_, out, 1);
+        } else {
+            ::posix_spawn_file_actions_addopen(&actions_, 1, "/dev/null", O_WRONLY, 0);
+        }
+        ::posix_spawn_file_actions_adddup2(&actions_, err, 2);
     }
     ~SpawnSetup() {
         ::posix_spawn_file_actions_destroy(&actions_);
@@ -126,6 +135,51 @@ void setNonBlocking(int fd) {
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
 }
 
+/// Starts the program at path with argv, its output going to out and err;
+/// 0 when it could not be started.
+pid_t spawn(const std::filesystem::path& path, const std::vector<std::string>& argv, int out,
+            int err) {
+    std::vector<std::string> texts = argv;
+    std::vector<char*> arguments;
+    for (auto& text : texts) {
+        arguments.push_back(text.data());
+    }
+    arguments.push_back(nullptr);
+    pid_t pid = 0;
+    const SpawnSetup setup(out, err);
+    if (::posix_spawn(&pid, path.c_str(), setup.actions(), setup.attributes(), arguments.data(),
+                      environ) != 0) {
+        return 0;
+    }
+    return pid;
+}
+
+/// What a file holds from its start, up to the output limit.
+std::string readFromStart(int fd) {
+    std::string text;
+    std::array<char, 4096> buffer{};
+    off_t at = 0;
+    while (text.size() < kOutputLimit) {
+        const ssize_t got = ::pread(fd, buffer.data(), buffer.size(), at);
+        if (got <= 0) {
+            break;
+        }
+        text.append(buffer.data(), static_cast<std::size_t>(got));
+        at += got;
+    }
+    return text;
+}
+
+/// A descriptor closed when it goes.
+struct OwnedFd {
+    int fd;
+    ~OwnedFd() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+};
+
 ToolResult finished(int status) {
     ToolResult result;
     if (WIFEXITED(status)) {
@@ -149,19 +203,9 @@ ToolResult ToolRunner::run(const std::vector<std::string>& argv) const {
     if (!out.valid() || !err.valid()) {
         return result;
     }
-    std::vector<std::string> texts = argv;
-    std::vector<char*> arguments;
-    for (auto& text : texts) {
-        arguments.push_back(text.data());
-    }
-    arguments.push_back(nullptr);
-    pid_t pid = 0;
-    {
-        const SpawnSetup setup(out, err);
-        if (::posix_spawn(&pid, path->c_str(), setup.actions(), setup.attributes(),
-                          arguments.data(), environ) != 0) {
-            return result;
-        }
+    const pid_t pid = spawn(*path, argv, out.writeEnd(), err.writeEnd());
+    if (pid <= 0) {
+        return result;
     }
     out.closeWrite();
     err.closeWrite();
@@ -200,6 +244,61 @@ ToolResult ToolRunner::run(const std::vector<std::string>& argv) const {
     return result;
 }
 
+ToolResult ToolRunner::start(const std::vector<std::string>& argv, std::chrono::milliseconds settle,
+                             RunningTool& started) const {
+    ToolResult result;
+    const auto path = argv.empty() ? std::nullopt : emulated::findProgram(argv.front());
+    if (!path) {
+        result.outcome = ToolResult::Outcome::NotFound;
+        return result;
+    }
+    // Its errors go to a file in memory rather than a pipe: a pipe that
+    // nobody reads would stop a program that keeps on logging.
+    const OwnedFd errors{::memfd_create("tool-errors", MFD_CLOEXEC)};
+    if (errors.fd < 0) {
+        return result;
+    }
+    const pid_t pid = spawn(*path, argv, -1, errors.fd);
+    if (pid <= 0) {
+        return result;
+    }
+    const auto deadline = Clock::now() + std::min(settle, timeout_);
+    int status = 0;
+    for (;;) {
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid || (done < 0 && errno != EINTR)) {
+            result = finished(status);
+            result.errors = readFromStart(errors.fd);
+            return result;
+        }
+        if (Clock::now() >= deadline) {
+            started = RunningTool(pid);
+            result.outcome = ToolResult::Outcome::Running;
+            return result;
+        }
+        std::this_thread::sleep_for(kPollSlice);
+    }
+}
+
+void RunningTool::stop() {
+    if (pid_ <= 0) {
+        return;
+    }
+    ::kill(pid_, SIGTERM);
+    const auto deadline = Clock::now() + std::chrono::seconds(1);
+    int status = 0;
+    while (::waitpid(pid_, &status, WNOHANG) == 0) {
+        if (Clock::now() >= deadline) {
+            ::kill(pid_, SIGKILL);
+            while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+            }
+            break;
+        }
+        std::this_thread::sleep_for(kPollSlice);
+    }
+    pid_ = -1;
+}
+
 std::string describeFailure(const std::string& program, const ToolResult& result,
                             std::chrono::milliseconds timeout) {
     switch (result.outcome) {
@@ -212,6 +311,8 @@ std::string describeFailure(const std::string& program, const ToolResult& result
                " and was stopped";
     case ToolResult::Outcome::Failed:
         return program + " could not be run";
+    case ToolResult::Outcome::Running:
+        return program + " is running";
     case ToolResult::Outcome::Finished:
         break;
     }

@@ -24,10 +24,11 @@ using tovra::test::writeScript;
 
 struct FailureCase {
     const char* name;
-    const char* desktop; // XDG_CURRENT_DESKTOP; the session has no display
-    const char* standIn; // a script for xfconf-query on PATH; nullptr: none
-    bool debianTools;    // PATH has Debian's programs (gsettings) too
-    const char* told;    // what standard error says
+    const char* desktop;               // XDG_CURRENT_DESKTOP; the session has no display
+    const char* standIn;               // a script for xfconf-query on PATH; nullptr: none
+    bool debianTools;                  // PATH has Debian's programs (gsettings) too
+    const char* told;                  // what standard error says
+    const char* tool = "xfconf-query"; // the stand-in's name
 };
 
 class HostWallpaperFailureTest : public testing::TestWithParam<FailureCase> {
@@ -75,7 +76,7 @@ protected:
 TEST_P(HostWallpaperFailureTest, TheApplyGoesOnAndTheReasonIsToldOnce) {
     const auto& c = GetParam();
     if (c.standIn != nullptr) {
-        writeScript(scratch.path() / "bin" / "xfconf-query", c.standIn);
+        writeScript(scratch.path() / "bin" / c.tool, c.standIn);
     }
     if (c.debianTools) {
         environment.set("PATH", (scratch.path() / "bin").string() + ":/usr/bin:/bin");
@@ -113,7 +114,17 @@ INSTANTIATE_TEST_SUITE_P(
                     false, "xfconf-query did not finish within 300 ms and was stopped"},
         // Debian's gsettings, on a machine with GNOME's schema and not MATE's.
         FailureCase{"SchemaMissing", "MATE", nullptr, true,
-                    "the MATE wallpaper was not changed: gsettings failed: No such schema"}),
+                    "the MATE wallpaper was not changed: gsettings failed: No such schema"},
+        FailureCase{"SwaybgMissing", "river", nullptr, false,
+                    "the Wayland compositor wallpaper was not changed: swaybg is not installed"},
+        FailureCase{"SwaybgFails", "labwc", "echo 'cannot load image' >&2\nexit 1", false,
+                    "swaybg failed: cannot load image", "swaybg"},
+        FailureCase{
+            "SwaymsgHangs", "sway", "echo $$ > \"${0%/*}/../hung.pid\"\nexec /bin/sleep 60", false,
+            "the Sway wallpaper was not changed: swaymsg did not finish within 300 ms", "swaymsg"},
+        FailureCase{"SwaymsgRefused", "sway",
+                    "printf '[ { \"success\": false, \"error\": \"Unknown output\" } ]\\n'\nexit 2",
+                    false, "swaymsg failed: Unknown output", "swaymsg"}),
     [](const testing::TestParamInfo<FailureCase>& tested) { return tested.param.name; });
 
 } // namespace
