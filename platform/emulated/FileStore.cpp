@@ -209,7 +209,69 @@ DirectoryLock::DirectoryLock(const std::filesystem::path& directory)
     : folder_(directory)
     , locked_(folder_.lock()) {}
 
-std::optional<std::string> readFile(const std::filesystem::path& file, std::error_code& error) {
+namespace {
+
+long long nanoseconds(const struct timespec& time) {
+    return static_cast<long long>(time.tv_sec) * 1'000'000'000LL + time.tv_nsec;
+}
+
+} // namespace
+
+FileVersion::FileVersion(int fd, const struct stat& info)
+    : fd_(fd)
+    , device_(info.st_dev)
+    , inode_(info.st_ino)
+    , size_(info.st_size)
+    , modified_(nanoseconds(info.st_mtim))
+    , changed_(nanoseconds(info.st_ctim)) {}
+
+FileVersion::~FileVersion() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+FileVersion::FileVersion(FileVersion&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1))
+    , device_(other.device_)
+    , inode_(other.inode_)
+    , size_(other.size_)
+    , modified_(other.modified_)
+    , changed_(other.changed_) {}
+
+FileVersion& FileVersion::operator=(FileVersion&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        fd_ = std::exchange(other.fd_, -1);
+        device_ = other.device_;
+        inode_ = other.inode_;
+        size_ = other.size_;
+        modified_ = other.modified_;
+        changed_ = other.changed_;
+    }
+    return *this;
+}
+
+FileVersion FileVersion::of(const std::filesystem::path& file) {
+    FdCloser fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
+        return {};
+    }
+    return {fd.release(), info};
+}
+
+bool FileVersion::isCurrent(const std::filesystem::path& file) const {
+    struct stat info {};
+    return fd_ >= 0 && ::stat(file.c_str(), &info) == 0 && info.st_dev == device_ &&
+           info.st_ino == inode_ && info.st_size == size_ &&
+           nanoseconds(info.st_mtim) == modified_ && nanoseconds(info.st_ctim) == changed_;
+}
+
+std::optional<std::string> readFile(const std::filesystem::path& file, std::error_code& error,
+                                    FileVersion* version) {
     error.clear();
     FdCloser fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
@@ -238,6 +300,9 @@ std::optional<std::string> readFile(const std::filesystem::path& file, std::erro
             return std::nullopt;
         }
         if (got == 0) {
+            if (version != nullptr) {
+                *version = FileVersion(fd.release(), info);
+            }
             return contents;
         }
         contents.append(buffer, static_cast<std::size_t>(got));

@@ -17,6 +17,8 @@
 #include <string_view>
 #include <system_error>
 
+struct stat;
+
 namespace tovra::platform::emulated {
 
 /// A folder opened once, so that every step of a write happens in that very
@@ -100,9 +102,43 @@ private:
     std::optional<DirectoryLock> lock_;
 };
 
+/// One version of a file, told from every other without reading it: the
+/// file's identity (device and inode) and its size and change times. The file
+/// is held open while this is kept, so its inode cannot pass to another file
+/// meanwhile. Every replacement of the file is a new inode; a change in place
+/// moves its times.
+class FileVersion {
+public:
+    FileVersion() = default;
+    ~FileVersion();
+    FileVersion(FileVersion&& other) noexcept;
+    FileVersion& operator=(FileVersion&& other) noexcept;
+    FileVersion(const FileVersion&) = delete;
+    FileVersion& operator=(const FileVersion&) = delete;
+
+    /// The version that file (followed through links) is now; none when it
+    /// cannot be opened.
+    [[nodiscard]] static FileVersion of(const std::filesystem::path& file);
+    /// Takes over fd, an open descriptor of the file as info describes it.
+    FileVersion(int fd, const struct stat& info);
+
+    /// Whether file is still this very version. False for no version.
+    [[nodiscard]] bool isCurrent(const std::filesystem::path& file) const;
+
+private:
+    int fd_ = -1;
+    unsigned long long device_ = 0;
+    unsigned long long inode_ = 0;
+    long long size_ = 0;
+    long long modified_ = 0;
+    long long changed_ = 0;
+};
+
 /// The whole content of a file; nothing when it cannot be read, with the reason
-/// in error (std::errc::no_such_file_or_directory for a missing file).
-std::optional<std::string> readFile(const std::filesystem::path& file, std::error_code& error);
+/// in error (std::errc::no_such_file_or_directory for a missing file). When
+/// version is given, it receives the version that was read.
+std::optional<std::string> readFile(const std::filesystem::path& file, std::error_code& error,
+                                    FileVersion* version = nullptr);
 
 /// Replaces file (its write target) with contents atomically and durably. An
 /// existing file without write permission (the emulated read-only attribute)

@@ -4,7 +4,6 @@
 #include "platform/emulated/Utf16.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -15,6 +14,8 @@ namespace {
 constexpr std::string_view kHeader5 = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kHeader4 = "REGEDIT4";
 constexpr std::string_view kNewline = "\r\n";
+constexpr char kHexDigits[] = "0123456789abcdef";
+
 /// The registry editor ends a hex line once it reaches this many characters.
 constexpr std::size_t kHexLineLimit = 77;
 
@@ -318,12 +319,13 @@ private:
 
 void appendEscaped(std::string& out, std::string_view text) {
     out += '"';
-    for (const char c : text) {
-        if (c == '\\' || c == '"') {
-            out += '\\';
-        }
-        out += c;
+    for (std::size_t special; (special = text.find_first_of("\\\"")) != text.npos;) {
+        out.append(text.substr(0, special));
+        out += '\\';
+        out += text[special];
+        text.remove_prefix(special + 1);
     }
+    out.append(text);
     out += '"';
 }
 
@@ -347,31 +349,51 @@ std::vector<std::uint8_t> hexBytes(const RegValue& value) {
     return bytes;
 }
 
+/// Appends number in lowercase hex: digits digits, or as few as it needs.
+void appendHexNumber(std::string& out, std::uint32_t number, int digits = 0) {
+    char buffer[8];
+    int length = 0;
+    do {
+        buffer[length++] = kHexDigits[number & 0xF];
+        number >>= 4;
+    } while (number != 0 || length < digits);
+    while (length > 0) {
+        out += buffer[--length];
+    }
+}
+
 void appendHex(std::string& out, std::size_t lineLength, const RegValue& value) {
-    char buffer[24];
+    const std::size_t prefixStart = out.size();
     if (value.type == kRegBinary) {
         out += "hex:";
     } else {
-        std::snprintf(buffer, sizeof buffer, "hex(%x):", static_cast<unsigned>(value.type));
-        out += buffer;
+        out += "hex(";
+        appendHexNumber(out, value.type);
+        out += "):";
     }
-    lineLength += value.type == kRegBinary ? 4 : std::string_view(buffer).size();
+    lineLength += out.size() - prefixStart;
     const auto bytes = hexBytes(value);
+    // A line at a time: a line holds at most kHexLineLimit / 3 + 1 bytes.
+    char line[kHexLineLimit + 8];
+    std::size_t used = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        std::snprintf(buffer, sizeof buffer, "%02x", static_cast<unsigned>(bytes[i]));
-        out += buffer;
+        line[used++] = kHexDigits[bytes[i] >> 4];
+        line[used++] = kHexDigits[bytes[i] & 0xF];
         if (i + 1 == bytes.size()) {
             break;
         }
-        out += ',';
+        line[used++] = ',';
         lineLength += 3;
         if (lineLength >= kHexLineLimit) {
+            out.append(line, used);
             out += "\\";
             out += kNewline;
             out += "  ";
+            used = 0;
             lineLength = 2;
         }
     }
+    out.append(line, used);
 }
 
 void appendValue(std::string& out, const NamedValue& named) {
@@ -384,11 +406,12 @@ void appendValue(std::string& out, const NamedValue& named) {
     out += '=';
     const RegValue& value = named.value;
     if (value.type == kRegSz && fitsInQuotes(value)) {
-        appendEscaped(out, value.asText());
+        // Holding no zero, the data is the text.
+        appendEscaped(out, std::string_view(reinterpret_cast<const char*>(value.data.data()),
+                                            value.data.size()));
     } else if (const auto number = value.asDword()) {
-        char buffer[16];
-        std::snprintf(buffer, sizeof buffer, "dword:%08x", static_cast<unsigned>(*number));
-        out += buffer;
+        out += "dword:";
+        appendHexNumber(out, *number, 8);
     } else {
         appendHex(out, utf8Length(std::string_view(out).substr(lineStart)), value);
     }
@@ -433,8 +456,10 @@ RegTree parseRegFile(std::string_view bytes) {
     return Parser(text).run();
 }
 
-std::string serialiseRegFile(const RegTree& tree) {
-    std::string out(kHeader5);
+std::string serialiseRegFile(const RegTree& tree, std::size_t expectedSize) {
+    std::string out;
+    out.reserve(expectedSize + expectedSize / 16);
+    out += kHeader5;
     out += kNewline;
     out += kNewline;
     for (const RegRoot root : kRegRoots) {

@@ -46,6 +46,8 @@ private:
 [[nodiscard]] RegTree parseRegFile(std::string_view text);
 
 /// Writes the tree as the registry editor exports it, with CRLF lines.
-[[nodiscard]] std::string serialiseRegFile(const RegTree& tree);
+/// expectedSize, the size the text is likely to have (the last one written),
+/// saves growing it step by step.
+[[nodiscard]] std::string serialiseRegFile(const RegTree& tree, std::size_t expectedSize = 0);
 
 } // namespace tovra::platform::emulated

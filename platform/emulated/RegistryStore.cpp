@@ -43,8 +43,12 @@ RegistryStore::RegistryStore(std::filesystem::path stateRoot, std::ostream& diag
     , diagnostics_(diagnostics) {}
 
 std::shared_ptr<const RegTree> RegistryStore::read() {
+    if (cachedTree_ && cachedVersion_.isCurrent(file_)) {
+        return cachedTree_;
+    }
     std::error_code error;
-    auto bytes = readFile(file_, error);
+    FileVersion version;
+    auto bytes = readFile(file_, error, &version);
     if (!bytes) {
         if (error == std::errc::no_such_file_or_directory) {
             return std::make_shared<const RegTree>();
@@ -52,11 +56,13 @@ std::shared_ptr<const RegTree> RegistryStore::read() {
         return nullptr;
     }
     if (cachedTree_ && *bytes == cachedBytes_) {
+        cachedVersion_ = std::move(version);
         return cachedTree_;
     }
     try {
-        cachedTree_ = std::make_shared<const RegTree>(parseRegFile(*bytes));
+        cachedTree_ = std::make_shared<RegTree>(parseRegFile(*bytes));
         cachedBytes_ = std::move(*bytes);
+        cachedVersion_ = std::move(version);
         return cachedTree_;
     } catch (const RegFileError&) {
         // Settle it under the lock, where no other instance is halfway through
@@ -75,21 +81,40 @@ Status RegistryStore::update(const std::function<Outcome(RegTree&)>& change) {
     if (!lock.locked()) {
         return kErrorAccessDenied;
     }
-    Loaded loaded = load(true);
+    Loaded loaded = loadForChange();
     if (!loaded.tree || !loaded.mayWrite) {
         return kErrorAccessDenied;
     }
     const Outcome outcome = change(*loaded.tree);
     if (!outcome.changed) {
+        if (loaded.tookCached) {
+            cachedTree_ = std::make_shared<RegTree>(std::move(*loaded.tree));
+        }
         return outcome.status;
     }
-    std::string text = serialiseRegFile(*loaded.tree);
+    std::string text = serialiseRegFile(*loaded.tree, cachedBytes_.size());
     if (!replaceFile(file_, text, kFileMode)) {
         return kErrorAccessDenied;
     }
+    // Under the lock every writer waits, so what the file is now is what was
+    // just written.
+    cachedVersion_ = FileVersion::of(file_);
     cachedBytes_ = std::move(text);
-    cachedTree_ = std::make_shared<const RegTree>(std::move(*loaded.tree));
+    cachedTree_ = std::make_shared<RegTree>(std::move(*loaded.tree));
     return outcome.status;
+}
+
+RegistryStore::Loaded RegistryStore::loadForChange() {
+    if (!cachedTree_ || !cachedVersion_.isCurrent(file_)) {
+        return load(true);
+    }
+    if (cachedTree_.use_count() > 1) {
+        return {*cachedTree_, true};
+    }
+    // A failed write leaves the cache empty, so the file is read again.
+    Loaded taken{std::move(*cachedTree_), true, true};
+    cachedTree_.reset();
+    return taken;
 }
 
 RegistryStore::Loaded RegistryStore::load(bool locked) {

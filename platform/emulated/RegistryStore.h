@@ -11,6 +11,7 @@
 // starts empty.
 
 #include "platform/Types.h"
+#include "platform/emulated/FileStore.h"
 #include "platform/emulated/RegTree.h"
 
 #include <filesystem>
@@ -36,8 +37,9 @@ public:
 
     /// The registry as the file holds it now; empty when there is no file (or
     /// when it did not parse and was moved aside). Null when the file exists
-    /// but cannot be read. The file is read at every call; only its parsing
-    /// is skipped when it holds exactly the bytes parsed last time.
+    /// but cannot be read. The file is read again only when it is no longer
+    /// the version read or written last, and parsed again only when its bytes
+    /// changed.
     [[nodiscard]] std::shared_ptr<const RegTree> read();
 
     /// Runs change on the current tree under the folder's lock, and writes the
@@ -51,10 +53,16 @@ private:
     struct Loaded {
         std::optional<RegTree> tree;
         bool mayWrite = true;
+        /// The tree was moved out of the cache, which is empty until it is back.
+        bool tookCached = false;
     };
 
     /// Reads and parses the file; one that does not parse is moved aside.
     Loaded load(bool locked);
+    /// The tree to change under the lock: the one held when the file is still
+    /// the version it came from (taken when no reader shares it, else a
+    /// copy), else the file's.
+    Loaded loadForChange();
     bool moveAside(const std::string& bytes, const std::string& reason);
     bool ensureStateRoot() const;
 
@@ -63,9 +71,10 @@ private:
     std::ostream& diagnostics_;
     /// The bytes of a bad file that could not be moved aside and was already reported.
     std::optional<std::string> reportedUnmovable_;
-    /// The last file read or written, and its tree.
+    /// The last file read or written: its version, its bytes and its tree.
+    FileVersion cachedVersion_;
     std::string cachedBytes_;
-    std::shared_ptr<const RegTree> cachedTree_;
+    std::shared_ptr<RegTree> cachedTree_;
 };
 
 /// Where a bad file goes: file + ".bad-" + stamp, or with "-2", "-3", ...

@@ -138,6 +138,20 @@ TEST(EmulatedRegistry, SecondInstanceSeesTheFirstOnesWritesAtItsNextCall) {
         ASSERT_EQ(second.queryValue(theirs, "w", value), kErrorSuccess);
         EXPECT_EQ(value.asDword(), number);
     }
+
+    // So is a file edited in place by hand (same inode, other bytes), by both.
+    const std::filesystem::path file = dir.path() / "registry.reg";
+    std::string text = readBytes(file);
+    text.replace(text.find("dword:00000005"), 14, "\"by hand\"");
+    writeBytes(file, text);
+    for (EmulatedRegistry* registry : {&first, &second}) {
+        ASSERT_EQ(registry->queryValue(registry == &first ? mine : theirs, "w", value),
+                  kErrorSuccess);
+        EXPECT_EQ(value.asText(), "by hand");
+    }
+    ASSERT_EQ(first.setValue(mine, "x", RegValue::dword(6)), kErrorSuccess);
+    ASSERT_EQ(second.queryValue(theirs, "w", value), kErrorSuccess);
+    EXPECT_EQ(value.asText(), "by hand") << "a change kept the edit";
 }
 
 TEST(EmulatedRegistry, HandleStaysDeletedAfterAnotherInstanceDeletedItsKey) {
